@@ -1,0 +1,80 @@
+#include "tests/TestFiles.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "tools/JisTableWriter.h"
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "veltrane-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::u16string Utf16(std::string_view utf8) {
+  std::u16string result;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    char32_t c;
+    int extra;
+    if (byte < 0x80) {
+      c = byte;
+      extra = 0;
+    } else if (byte < 0xE0) {
+      c = byte & 0x1F;
+      extra = 1;
+    } else if (byte < 0xF0) {
+      c = byte & 0x0F;
+      extra = 2;
+    } else {
+      c = byte & 0x07;
+      extra = 3;
+    }
+    ++i;
+    for (int k = 0; k < extra && i < utf8.size(); ++k, ++i) {
+      c = (c << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
+    }
+    if (c >= 0x10000) {
+      c -= 0x10000;
+      result.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+      result.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+    } else {
+      result.push_back(static_cast<char16_t>(c));
+    }
+  }
+  return result;
+}
+
+void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
+  std::ofstream out(file, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+void WriteUtf16File(const std::filesystem::path& file, std::string_view utf8, bool bom) {
+  std::string bytes;
+  if (bom) bytes += "\xFF\xFE";
+  for (char16_t unit : Utf16(utf8)) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
+  }
+  WriteBytes(file, bytes);
+}
+
+std::string ReadBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteFullJisTable(const std::filesystem::path& directory) {
+  if (!WriteJisTable(directory / "jis0208.dat", JisX0208Rows())) {
+    throw std::runtime_error("cannot write the JIS table fixture");
+  }
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+#include "text/CodeString.h"
+
+// One example sentence as read from "sentences.dat".
+struct SentenceRecord {
+  CodeString japanese;  // UTF-16 units, unchanged from the file
+  std::string english;  // Latin-1
+};
