@@ -15,9 +15,13 @@ CodeString::CodeString(std::uint16_t unit) : units{unit} {}
 
 CodeString::CodeString(std::uint16_t first, std::uint16_t second) : units{first, second} {}
 
-bool operator<(const CodeString& a, const CodeString& b) { return Less(a, b); }
+bool operator<(const CodeString& a, const CodeString& b) {
+  return Less(a, b);
+}
 
-bool Equals(const CodeString& a, const CodeString& b) { return a.units == b.units; }
+bool Equals(const CodeString& a, const CodeString& b) {
+  return a.units == b.units;
+}
 
 bool Less(const CodeString& a, const CodeString& b) {
   const std::size_t shorter = a.units.size() < b.units.size() ? a.units.size() : b.units.size();
@@ -30,7 +34,8 @@ bool Less(const CodeString& a, const CodeString& b) {
 CodeString ToKatakana(const CodeString& s) {
   CodeString result = s;
   for (std::uint16_t& unit : result.units) {
-    if (unit != jis::kProlongedSound) unit = static_cast<std::uint16_t>(unit + jis::kKatakanaOffset);
+    if (unit != jis::kProlongedSound)
+      unit = static_cast<std::uint16_t>(unit + jis::kKatakanaOffset);
   }
   return result;
 }
@@ -39,7 +44,8 @@ CodeString ToHiragana(const CodeString& s) {
   CodeString result = s;
   if (s.empty() || s.units[0] < jis::kFirstKatakana) return result;
   for (std::uint16_t& unit : result.units) {
-    if (unit != jis::kProlongedSound) unit = static_cast<std::uint16_t>(unit - jis::kKatakanaOffset);
+    if (unit != jis::kProlongedSound)
+      unit = static_cast<std::uint16_t>(unit - jis::kKatakanaOffset);
   }
   return result;
 }

@@ -8,10 +8,11 @@
 
 // One example word with its reading split per character.
 struct ExampleRecord {
-  CodeString word;                      // as written, kanji and kana
-  CodeString reading;                   // the whole kana reading, marks removed
-  std::vector<CodeString> readingParts; // one per character of word, marks kept; empty if irregular
-  bool irregular = false;               // the reading cannot be split per character
-  std::string meaning;                  // Latin-1
-  std::uint32_t weight = 0;             // larger weights are listed first
+  CodeString word;     // as written, kanji and kana
+  CodeString reading;  // the whole kana reading, marks removed
+  std::vector<CodeString>
+      readingParts;          // one per character of word, marks kept; empty if irregular
+  bool irregular = false;    // the reading cannot be split per character
+  std::string meaning;       // Latin-1
+  std::uint32_t weight = 0;  // larger weights are listed first
 };

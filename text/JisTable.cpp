@@ -17,7 +17,9 @@ std::string ReadFailure(int line) {
          ". Every line must begin with three hexadecimal numbers.";
 }
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';

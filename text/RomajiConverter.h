@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "text/CodeString.h"
+
+// Turns romaji typed one letter at a time into hiragana, or katakana when `katakana` is set.
+// Letters that do not yet make a kana wait in `pending`; each call that completes a kana
+// returns it. pendingOut is the caller's buffer (at least 5 bytes) that always receives the
+// pending letters for display.
+class RomajiConverter {
+ public:
+  struct Entry {
+    std::string romaji;
+    CodeString kana;
+  };
+
+  RomajiConverter();
+
+  // Starts a new answer: nothing pending.
+  void Reset(char* pendingOut);
+  // Feeds one typed character; returns the kana it completes (often none).
+  CodeString AddLetter(char c, char* pendingOut);
+  // Ends the input: a lone pending n becomes the kana n, anything else pending is dropped.
+  CodeString Flush(char* pendingOut);
+  // Removes the last pending letter and returns true; false when nothing is pending, in which
+  // case the caller deletes the last kana itself.
+  bool Backspace(char* pendingOut);
+
+  std::vector<Entry> table;
+  char pending[5] = {};
+  short pendingLength = 0;
+  bool katakana = false;
+
+ private:
+  CodeString Output(const CodeString& hiragana) const;
+  void KeepOnly(char c, char* pendingOut);
+  void Clear(char* pendingOut);
+};
