@@ -31,9 +31,9 @@ class StudyTest : public ::testing::Test {
       jis.Insert(code, UnicodeOf(code));
     }
   }
-  // count kanji from 0x3021 on.
-  void AddKanjiRange(int count) {
-    for (int i = 0; i < count; ++i) AddKanji({static_cast<KanjiCode>(0x3021 + i)});
+  // count kanji from first on.
+  void AddKanjiRange(int count, KanjiCode first = 0x3021) {
+    for (int i = 0; i < count; ++i) AddKanji({static_cast<KanjiCode>(first + i)});
   }
 
   // A study list of the given units after a byte-order mark.
