@@ -79,8 +79,8 @@ void UserProfile::LoadNotesFile() {
     const std::filesystem::path copy = KeepBackupCopy(path);
     std::string message = "The notes file \"" + path.string() + "\" ends early; the " +
                           std::to_string(notes.size()) + " complete notes in it are kept.";
-    if (!copy.empty()) message += "\n\nA copy of the file as it was is kept as \"" +
-                                  copy.string() + "\".";
+    if (!copy.empty())
+      message += "\n\nA copy of the file as it was is kept as \"" + copy.string() + "\".";
     system_.ShowMessage(message, "Veltrane");
   }
   // 6. A note for every kanji the file lacked, after those of the file.

@@ -24,14 +24,12 @@ class KanjiNotesTest : public StudyTest {
   void SetUp() override { AddKanji({0x3021, 0x3022, 0x3023}); }
   std::string NotesPath() { return (dir / UserProfile::kNotesFileName).string(); }
   std::string NotesBytes() { return ReadBytes(dir / UserProfile::kNotesFileName); }
-  std::u16string TextOf(const KanjiNote& note) {
-    return std::u16string(note.text.data());
-  }
+  std::u16string TextOf(const KanjiNote& note) { return std::u16string(note.text.data()); }
 };
 
 TEST_F(KanjiNotesTest, ReadsRecordsInFileOrderAndAddsTheKanjiTheyLack) {
-  const std::string file = Le16(3) + Le16(0x3022) + Le16(1) + TextField(u"ON: ka") +
-                           Le16(0x7777) + Le16(5) + TextField(u"old code") +  // 5 reads as 1
+  const std::string file = Le16(3) + Le16(0x3022) + Le16(1) + TextField(u"ON: ka") + Le16(0x7777) +
+                           Le16(5) + TextField(u"old code") +  // 5 reads as 1
                            Le16(0x3021) + Le16(0);
   WriteBytes(dir / UserProfile::kNotesFileName, file);
   profile.LoadNotesFile();
@@ -111,8 +109,8 @@ TEST_F(KanjiNotesTest, AFileEndingEarlyKeepsItsCompleteRecords) {
 }
 
 TEST_F(KanjiNotesTest, AMissingNotesFileEndsTheProgram) {
-  ExpectFatal(system, [&] { profile.LoadNotesFile(); }, "Failed to open notes file.",
-              "Veltrane Error");
+  ExpectFatal(
+      system, [&] { profile.LoadNotesFile(); }, "Failed to open notes file.", "Veltrane Error");
 }
 
 TEST_F(KanjiNotesTest, CapturingAndShowingFollowTheCards) {
@@ -192,8 +190,8 @@ TEST_F(KanjiNotesTest, AProfileWithANotesFileNeedsIt) {
   profile.LoadProfile();
   std::filesystem::remove(dir / UserProfile::kNotesFileName);
   UserProfile next(database, jis, system, clock, random, notesWindow, dir.path());
-  ExpectFatal(system, [&] { next.LoadProfile(); }, "Failed to open notes file.",
-              "Veltrane Error");
+  ExpectFatal(
+      system, [&] { next.LoadProfile(); }, "Failed to open notes file.", "Veltrane Error");
 }
 
 }  // namespace

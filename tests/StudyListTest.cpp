@@ -13,7 +13,8 @@ class StudyListTest : public StudyTest {
   }
   std::vector<KanjiCode> Active() {
     std::vector<KanjiCode> codes;
-    for (const std::int32_t index : profile.activeList) codes.push_back(profile.progress[index].code);
+    for (const std::int32_t index : profile.activeList)
+      codes.push_back(profile.progress[index].code);
     return codes;
   }
 };
@@ -58,8 +59,9 @@ TEST_F(StudyListTest, TakesTheByteOrderMarkOnTrustAndIgnoresAnOddLastByte) {
 }
 
 TEST_F(StudyListTest, AMissingStudyListEndsTheProgram) {
-  ExpectFatal(system, [&] { profile.LoadStudyList(); }, "Could not open the study list file.",
-              "Veltrane File Error");
+  ExpectFatal(
+      system, [&] { profile.LoadStudyList(); }, "Could not open the study list file.",
+      "Veltrane File Error");
 }
 
 TEST_F(StudyListTest, IntroducesInListOrderUpToTheCount) {
