@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/StudyFixture.h"
@@ -104,6 +105,31 @@ TEST_F(KanjiNotesTest, AFileEndingEarlyKeepsItsCompleteRecords) {
     if (c.bytes.size() > 2) {
       ASSERT_EQ(system.messages.size(), 1u);
       EXPECT_EQ(system.messages[0].caption, "Veltrane");
+    }
+  }
+}
+
+TEST_F(KanjiNotesTest, AnyContentLoadsWithoutCrashing) {
+  const std::string valid =
+      Le16(2) + Le16(0x3022) + Le16(1) + TextField(u"text") + Le16(0x3021) + Le16(0);
+  std::uint32_t noise = 99;
+  for (int i = 0; i < 60; ++i) {
+    std::string bytes = valid.substr(0, valid.size() * static_cast<std::size_t>(i) / 60);
+    for (int k = 0; k < 3 && !bytes.empty(); ++k) {
+      noise = noise * 1103515245u + 12345u;
+      bytes[noise % bytes.size()] = static_cast<char>(noise >> 24);
+    }
+    WriteBytes(dir / UserProfile::kNotesFileName, bytes);
+    profile.LoadNotesFile();
+    for (const KanjiCode code : {0x3021, 0x3022, 0x3023}) {
+      EXPECT_TRUE(std::any_of(profile.notes.begin(), profile.notes.end(),
+                              [code](const KanjiNote& n) { return n.code == code; }));
+    }
+    for (const KanjiNote& note : profile.notes) {
+      if (note.HasText()) {
+        EXPECT_EQ(note.text.size(), KanjiNote::kTextUnits);
+        EXPECT_EQ(note.text.back(), 0);
+      }
     }
   }
 }

@@ -300,6 +300,20 @@ TEST_F(ProfileFileTest, DropsRecordsOfKanjiNoLongerInTheDataSet) {
   EXPECT_EQ(ProfileBytes().find("7e7e"), std::string::npos);
 }
 
+TEST_F(ProfileFileTest, AfterLoadingTheFirstChoiceIsNeverTheLastActiveKanji) {
+  WriteProfile(File(clock.seconds,
+                    "3021\t1\t50.0000\t0\n"
+                    "3022\t1\t50.0000\t0\n"
+                    "3b4e\t1\t50.0000\t0\n"));
+  for (std::uint64_t start = 1; start < 60; ++start) {
+    SCOPED_TRACE(start);
+    clock.milliseconds = start * 7919;
+    Reload();
+    EXPECT_EQ(fresh->lastPickPosition, 2);
+    EXPECT_NE(fresh->SelectNextKanji(false, true), 0x3b4e);
+  }
+}
+
 TEST_F(ProfileFileTest, KeepsALastRecordWithoutLineEnd) {
   WriteBytes(dir / UserProfile::kProfileFileName,
              CrLf(File(clock.seconds, "3022\t1\t60.0000\t1\n")) + "3021\t1\t70.0000\t2");
