@@ -133,18 +133,4 @@ TEST_F(StudyListTest, AutoIntroductionWaitsForThePercentMastered) {
   EXPECT_TRUE(system.messages.empty());
 }
 
-TEST_F(StudyListTest, AutoIntroductionIsNotTriedOnceEveryKanjiIsActive) {
-  std::vector<KanjiCode> all;
-  for (const auto& entry : profile.progress) all.push_back(entry.code);
-  WriteStudyList(all);
-  profile.LoadStudyList();
-  profile.settings.introduceCount = 100;
-  profile.IntroduceKanji(false);
-  ASSERT_EQ(profile.activeList.size(), profile.progress.size());
-  profile.settings.autoIntroduceThreshold = 0;
-  system.messages.clear();
-  profile.CheckAutoIntroduce();
-  EXPECT_TRUE(system.messages.empty());
-}
-
 }  // namespace
