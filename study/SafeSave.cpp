@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -21,10 +22,21 @@ std::string Reason(const char* step) {
   return std::string(step) + ": " + (errno != 0 ? std::strerror(errno) : "interrupted");
 }
 
+// Whether file already holds exactly bytes.
+bool SameContent(const std::filesystem::path& file, std::string_view bytes) {
+  std::error_code error;
+  if (std::filesystem::file_size(file, error) != bytes.size() || error) return false;
+  std::ifstream in(file, std::ios::binary);
+  std::string content(bytes.size(), '\0');
+  return in.read(content.data(), static_cast<std::streamsize>(content.size())) && content == bytes;
+}
+
 }  // namespace
 
 bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes, SaveFaults* faults,
                     std::string& error) {
+  // Each save costs a flush to disk; a file that would not change is left alone.
+  if (SameContent(target, bytes)) return true;
   std::filesystem::path temporary = target;
   temporary += ".tmp";
   errno = 0;

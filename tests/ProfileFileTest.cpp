@@ -555,6 +555,24 @@ TEST_F(ProfileFileTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
   profile.saveFaults = nullptr;
 }
 
+TEST_F(ProfileFileTest, AFileThatWouldNotChangeIsNotWrittenAgain) {
+  profile.LoadProfile();
+  struct Counter : SaveFaults {
+    int steps = 0;
+    bool Allow() override {
+      ++steps;
+      return true;
+    }
+  } counter;
+  profile.saveFaults = &counter;
+  EXPECT_TRUE(profile.SaveProfile());
+  EXPECT_EQ(counter.steps, 0);
+  profile.progress[0].score = 61.0f;
+  EXPECT_TRUE(profile.SaveProfile());
+  EXPECT_GT(counter.steps, 0);
+  profile.saveFaults = nullptr;
+}
+
 TEST_F(ProfileFileTest, ASaveIntoAMissingFolderIsReported) {
   UserProfile lost(database, jis, system, clock, random, notesWindow, dir / "gone");
   lost.CreateDefaultProfile();
