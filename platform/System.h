@@ -15,8 +15,7 @@ class System {
   // Shows a modal message box with an OK button and returns once the learner has closed it.
   // text and caption are UTF-8; owner is the window the box belongs to, or kNoWindow.
   virtual void ShowMessage(const std::string& text, const std::string& caption,
-                           WindowHandle owner = kNoWindow,
-                           MessageIcon icon = MessageIcon::None) = 0;
+                           WindowHandle owner = kNoWindow, MessageIcon icon = MessageIcon::None) = 0;
 
   // Ends the process with exitCode at once, without saving anything. The real program never
   // returns from it; callers still return straight afterwards so that nothing goes on if a
