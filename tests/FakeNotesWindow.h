@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "platform/NotesWindow.h"
+
+// Holds the notes window's text like the real edit control, with its length limit.
+class FakeNotesWindow : public NotesWindow {
+ public:
+  std::u16string GetText() const override { return text; }
+  void SetText(const std::u16string& newText) override {
+    text = newText.substr(0, kMaxTextUnits);
+    ++setCount;
+  }
+
+  std::u16string text;
+  int setCount = 0;
+};
