@@ -259,6 +259,17 @@ TEST_F(FillInTest, NoUsableWordTellsTheLearnerWithoutEndingAndNextRecovers) {
   EXPECT_TRUE(drill.TakesInput());
 }
 
+TEST_F(FillInTest, NoActiveKanjiShowsNoCardWithoutRetrying) {
+  profile.activeList.clear();
+  profile.progress[0].active = false;
+  AddExample("毎日", {"まい", "にち"}, "every day", 8);
+  drill.NextCard();
+  EXPECT_EQ(drill.cardKanji, nullptr);
+  EXPECT_LE(system.messages.size(), 1u);  // the study model's own word, once
+  EXPECT_TRUE(buttons.Enabled(Drill::CmdNext));
+  EXPECT_EQ(profile.notesKanji, 0);
+}
+
 TEST_F(FillInTest, SentencesOfTheWordOpenInTheSentencesWindow) {
   const std::string longJapanese(3000, 'x');
   WriteUtf16File(dir / KanjiDatabase::kSentencesFileName,

@@ -59,6 +59,15 @@ TEST_F(ReadingsTest, FreshCardHasThreeAttemptsPerReadingInKatakanaAndShowsTheNot
   EXPECT_EQ(notesWindow.text, u"x");
 }
 
+TEST_F(ReadingsTest, NextCardTakesTheNoteBeingEditedBeforeShowingTheNext) {
+  Start();
+  notesWindow.text = u"remember the sun";
+  drill.OnKeyDown(vk::kF9);
+  ASSERT_TRUE(profile.notes[0].HasText());
+  EXPECT_EQ(std::u16string(profile.notes[0].text.data()), u"remember the sun");
+  EXPECT_EQ(notesWindow.text, u"remember the sun");  // the same kanji's note again
+}
+
 TEST_F(ReadingsTest, AllReadingsInSixAttemptsScore94) {
   Start();
   Answer(drill, "nichi");
