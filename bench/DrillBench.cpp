@@ -36,7 +36,9 @@ KanjiCode KanjiAt(int i) {
   return static_cast<KanjiCode>(((0x30 + i / 94) << 8) | (0x21 + i % 94));
 }
 
-KanjiCode Hiragana(int i) { return static_cast<KanjiCode>(0x2422 + i % 80); }
+KanjiCode Hiragana(int i) {
+  return static_cast<KanjiCode>(0x2422 + i % 80);
+}
 
 // The full-scale data set in memory, with one active kanji (the target) so that every card is
 // one of its 5,000 examples.
@@ -65,10 +67,12 @@ struct Scene {
     const CodeString targetReading = database.kanji[0].kunReadings[0].bare;
     for (int e = 0; e < kExampleCount; ++e) {
       ExampleRecord example;
-      const KanjiCode first = e % kTargetEvery == 0 ? KanjiAt(0) : KanjiAt(1 + e % (kKanjiCount - 1));
+      const KanjiCode first =
+          e % kTargetEvery == 0 ? KanjiAt(0) : KanjiAt(1 + e % (kKanjiCount - 1));
       example.word = CodeString{first, KanjiAt((e * 7) % kKanjiCount), Hiragana(e)};
-      example.readingParts = {e % 80 == 0 ? targetReading : CodeString{Hiragana(e), Hiragana(e + 3)},
-                              CodeString{Hiragana(e + 5)}, CodeString{Hiragana(e)}};
+      example.readingParts = {
+          e % 80 == 0 ? targetReading : CodeString{Hiragana(e), Hiragana(e + 3)},
+          CodeString{Hiragana(e + 5)}, CodeString{Hiragana(e)}};
       for (const CodeString& part : example.readingParts) {
         example.reading.units.insert(example.reading.units.end(), part.units.begin(),
                                      part.units.end());

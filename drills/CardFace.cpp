@@ -81,8 +81,8 @@ void PaintInputBox(Painter& painter, const JisTable& jis, const DrillFonts& font
 
 void PaintStatusPanel(Painter& painter, const KanjiProgress* progress, std::size_t activeCount,
                       unsigned percentMastered) {
-  static constexpr const char* kLabels[] = {"Mastery Score:", "Mastery Level:", "Active Kanji:",
-                                            "Pct. Mastered:"};
+  static constexpr const char* kLabels[] = {
+      "Mastery Score:", "Mastery Level:", "Active Kanji:", "Pct. Mastered:"};
   static constexpr int kTops[] = {5, 21, 37, 53};
   char values[4][32] = {};
   if (progress != nullptr) {
@@ -102,7 +102,7 @@ void PaintStatusPanel(Painter& painter, const KanjiProgress* progress, std::size
 
 void PaintScoreBox(Painter& painter, const Rect& rect, const std::string& text) {
   PaintBox(painter, rect, kScoreBox);
-  painter.DrawText(text, rect, kTextCentre | kTextSingleLine);
+  painter.DrawText(text, rect, kTextCentre | kTextVCentre);
 }
 
 void PaintIncorrectTries(Painter& painter, const JisTable& jis, const DrillFonts& fonts,
@@ -130,7 +130,7 @@ void PaintIncorrectTries(Painter& painter, const JisTable& jis, const DrillFonts
 
 void PaintSentencesBox(Painter& painter, const Rect& rect) {
   PaintBox(painter, rect, kLinkBox);
-  painter.DrawText("Sentences", rect, kTextCentre | kTextSingleLine);
+  painter.DrawText("Sentences", rect, kTextCentre);
 }
 
 }  // namespace face

@@ -142,8 +142,8 @@ TEST_F(ReadingsTest, UnlimitedGuessesCountOnWithoutWrappingAndScoreStaysInRange)
   profile.settings.allowUnlimitedGuesses = true;
   Start();
   EXPECT_NE(Painted(drill).FindText("Unlimited Attempts"), nullptr);
-  for (const char* answer : {"a", "i", "u", "e", "o", "ka", "ki", "ku", "ke", "ko", "sa", "si",
-                             "su", "se"}) {
+  for (const char* answer :
+       {"a", "i", "u", "e", "o", "ka", "ki", "ku", "ke", "ko", "sa", "si", "su", "se"}) {
     Answer(drill, answer);
   }
   EXPECT_EQ(drill.attemptsLeft, 12);
