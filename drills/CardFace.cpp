@@ -102,7 +102,7 @@ void PaintStatusPanel(Painter& painter, const KanjiProgress* progress, std::size
 
 void PaintScoreBox(Painter& painter, const Rect& rect, const std::string& text) {
   PaintBox(painter, rect, kScoreBox);
-  painter.DrawText(text, rect, kTextCentre | kTextVCentre);
+  painter.DrawText(text, rect, kTextCentre | kTextSingleLine);
 }
 
 void PaintIncorrectTries(Painter& painter, const JisTable& jis, const DrillFonts& fonts,

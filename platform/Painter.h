@@ -11,10 +11,10 @@ enum class StockBrush { White, LightGrey };
 
 // How DrawText places text in its rectangle; combine with |.
 enum TextFormat : unsigned {
-  kTextLeft = 0,      // left-aligned, from the top, on one line, clipped to the rectangle
-  kTextCentre = 1,    // centred horizontally
-  kTextVCentre = 2,   // centred vertically (one line)
-  kTextWordWrap = 4,  // broken into lines at spaces, from the top
+  kTextLeft = 0,        // left-aligned, from the top, on one line, clipped to the rectangle
+  kTextCentre = 1,      // centred horizontally
+  kTextSingleLine = 2,  // one line, centred vertically
+  kTextWordWrap = 4,    // broken into lines at spaces, from the top
 };
 
 // Paints one window's face. The drills paint their whole face from scratch on every paint, in
