@@ -73,7 +73,9 @@ void PaintInputBox(Painter& painter, const JisTable& jis, const DrillFonts& font
     fonts.gothic16.PaintGlyph(painter, jis, line.codes[i], at.x, at.y, kBlack);
     at = AdvanceInput(at);
   }
-  painter.DrawText(line.pending, {at.x, at.y - 15, at.x + 25, at.y}, kTextLeft);
+  if (line.pending[0] != 0) {
+    painter.DrawText(line.pending, {at.x, at.y - 15, at.x + 25, at.y}, kTextLeft);
+  }
   if (line.count != line.capacity && line.open) {
     painter.DrawLine(at.x, at.y + 2, at.x + 16, at.y + 2, kBlack);
   }
