@@ -13,7 +13,9 @@ namespace {
 // Small enough that a profile takes several writes, so tests can break a save off in between.
 constexpr std::size_t kChunkSize = 4096;
 
-bool Allowed(SaveFaults* faults) { return faults == nullptr || faults->Allow(); }
+bool Allowed(SaveFaults* faults) {
+  return faults == nullptr || faults->Allow();
+}
 
 std::string Reason(const char* step) {
   return std::string(step) + ": " + (errno != 0 ? std::strerror(errno) : "interrupted");
@@ -21,8 +23,8 @@ std::string Reason(const char* step) {
 
 }  // namespace
 
-bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes,
-                    SaveFaults* faults, std::string& error) {
+bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes, SaveFaults* faults,
+                    std::string& error) {
   std::filesystem::path temporary = target;
   temporary += ".tmp";
   errno = 0;

@@ -17,5 +17,5 @@ class SaveFaults {
 // target, which is flushed to disk and then renamed over it, so a save that breaks off leaves
 // the old file as it was. Returns false (with a short reason in error) when the file could not
 // be replaced; the temporary file is removed then.
-bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes,
-                    SaveFaults* faults, std::string& error);
+bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes, SaveFaults* faults,
+                    std::string& error);
