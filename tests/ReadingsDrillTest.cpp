@@ -440,6 +440,16 @@ TEST_F(ReadingsTest, FoundReadingsExamplesAndWrongTriesArePaintedInPlace) {
   EXPECT_NE(painter.Find(Kind::Frame, {515, 27, 627, 46}), nullptr);
 }
 
+TEST_F(ReadingsTest, MeaningsShowWhenRevealedOrKeptRevealed) {
+  profile.settings.meaningsStayRevealed = true;
+  Start();
+  EXPECT_EQ(Painted(drill).FindText("day, sun, Japan")->rect, (Rect{90, 10, 340, 45}));
+  profile.settings.meaningsStayRevealed = false;
+  EXPECT_EQ(Painted(drill).FindText("day, sun, Japan"), nullptr);
+  drill.OnKeyDown(vk::kF3);
+  EXPECT_NE(Painted(drill).FindText("day, sun, Japan"), nullptr);
+}
+
 TEST_F(ReadingsTest, HiddenReadingListsWordsWithoutReadingsOrMeanings) {
   Start();
   drill.OnClick(155, 135);  // KUN 0, hidden
