@@ -37,8 +37,8 @@ std::vector<JisRow> JisX0208Rows() {
       if (done == static_cast<std::size_t>(-1) || sizeof out - outLeft != 2) continue;
       const auto unicode = static_cast<std::uint16_t>(static_cast<unsigned char>(out[0]) |
                                                       static_cast<unsigned char>(out[1]) << 8);
-      rows.push_back({ShiftJisOf(row, cell), static_cast<std::uint16_t>((row + 0x20) << 8 | (cell + 0x20)),
-                      unicode});
+      rows.push_back({ShiftJisOf(row, cell),
+                      static_cast<std::uint16_t>((row + 0x20) << 8 | (cell + 0x20)), unicode});
     }
   }
   iconv_close(cd);
@@ -51,7 +51,8 @@ bool WriteJisTable(const std::filesystem::path& file, const std::vector<JisRow>&
   char line[64];
   for (const JisRow& row : rows) {
     std::snprintf(line, sizeof line, "0x%04X\t0x%04X\t0x%04X\t# JIS X 0208 row %d cell %d\n",
-                  row.shiftJis, row.jis, row.unicode, (row.jis >> 8) - 0x20, (row.jis & 0xFF) - 0x20);
+                  row.shiftJis, row.jis, row.unicode, (row.jis >> 8) - 0x20,
+                  (row.jis & 0xFF) - 0x20);
     out << line;
   }
   out.flush();
