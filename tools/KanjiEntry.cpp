@@ -33,14 +33,27 @@ bool MoreInformative(const Reading& a, const Reading& b) {
   return a.written.size() > b.written.size();
 }
 
+JisString OkuriganaOf(const JisString& written) {
+  const std::size_t open = written.find(jis::kLeftParen);
+  if (open == JisString::npos) return {};
+  const std::size_t close = written.find(jis::kRightParen, open);
+  return written.substr(open + 1, close == JisString::npos ? JisString::npos : close - open - 1);
+}
+
 void AddMerged(std::vector<Reading>& readings, Reading reading, ReadingRuleCounts& counts) {
+  const JisString okurigana = OkuriganaOf(reading.written);
   for (Reading& kept : readings) {
     if (kept.bare == reading.bare) {
       ++counts.merged;
+      if (!okurigana.empty() && std::find(kept.okurigana.begin(), kept.okurigana.end(),
+                                          okurigana) == kept.okurigana.end()) {
+        kept.okurigana.push_back(okurigana);
+      }
       if (MoreInformative(reading, kept)) kept.written = reading.written;
       return;
     }
   }
+  if (!okurigana.empty()) reading.okurigana.push_back(okurigana);
   readings.push_back(std::move(reading));
 }
 

@@ -10,6 +10,9 @@
 struct Reading {
   JisString written;  // marks in: ― position mark, （okurigana）
   JisString bare;     // the kana stem the learner types
+  // The okurigana of every kanjidic reading merged into this one (上: あ.がる, あ.げる, ...),
+  // which the example aligner needs although the file shows only one of them.
+  std::vector<JisString> okurigana;
 };
 
 // One kanji of the data set, with the rules applied that keep every card winnable.

@@ -36,6 +36,13 @@ struct Part {
   KanjiCode character;
 };
 
+// Full-width digits read like the kanji numerals (４月 しがつ); other characters as themselves.
+KanjiCode NumeralOf(KanjiCode c) {
+  static constexpr KanjiCode kNumerals[] = {0x213B, 0x306C, 0x4673, 0x3B30, 0x3B4D,
+                                            0x385E, 0x4F3B, 0x3C37, 0x482C, 0x3665};
+  return c >= 0x2330 && c <= 0x2339 ? kNumerals[c - 0x2330] : c;
+}
+
 bool IsSmallOrN(KanjiCode c) {
   c = kana::Hiragana(c);
   return c == 0x2421 || c == 0x2423 || c == 0x2425 || c == 0x2427 || c == 0x2429 || c == kSmallTu ||
@@ -102,14 +109,6 @@ KanjiCode IRow(KanjiCode u) {
     default:
       return 0;
   }
-}
-
-// The okurigana inside the parentheses of a written reading.
-JisString Okurigana(const JisString& written) {
-  const std::size_t open = written.find(jis::kLeftParen);
-  if (open == JisString::npos) return {};
-  const std::size_t close = written.find(jis::kRightParen, open);
-  return written.substr(open + 1, close == JisString::npos ? JisString::npos : close - open - 1);
 }
 
 bool Contains(const std::vector<JisString>& list, const JisString& s) {
@@ -210,6 +209,24 @@ class Search {
     TryForm({base, {}, PartKind::kRepeat, 0}, i, j, cost, specials);
   }
 
+  // A KUN reading listed without okurigana whose end the word writes in kana: 此れ これ gives
+  // こ（これ） and れ.
+  void TryWrittenTail(const Form& form, std::size_t i, std::size_t j, int cost, int specials) {
+    for (std::size_t split = 1; split < form.sound.size(); ++split) {
+      const std::size_t tail = form.sound.size() - split;
+      if (i + 1 + tail > word_.size()) continue;
+      bool written = true;
+      for (std::size_t t = 0; t < tail && written; ++t) {
+        written = kana::Hiragana(word_[i + 1 + t]) == form.sound[split + t];
+      }
+      const JisString sound = form.sound.substr(0, split);
+      if (written && Matches(j, sound)) {
+        Push({sound, form.dictionary, form.kind, word_[i]}, i, j,
+             cost + kOkuriganaCost + SwitchCost(form.kind), specials);
+      }
+    }
+  }
+
   void TryCounter(std::size_t i, std::size_t j, int cost, int specials) {
     for (KanjiCode sound : {kKa, kGa, kKo}) {
       if (j < reading_.size() && reading_[j] == sound) {
@@ -242,7 +259,11 @@ class Search {
       TryRepeat(i, j, cost, specials);
       return;
     }
-    for (const Form& form : kanji_[c].forms) TryForm(form, i, j, cost, specials);
+    const KanjiCode numeral = NumeralOf(c);
+    for (const Form& form : kanji_[numeral].forms) {
+      TryForm(form, i, j, cost, specials);
+      if (form.cost == 0 && form.kind == PartKind::kKun) TryWrittenTail(form, i, j, cost, specials);
+    }
     TrySpecial(i, j, cost, specials);
   }
 
@@ -255,6 +276,17 @@ class Search {
   std::vector<KanjiCode> firsts_;
   std::vector<KanjiCode> voiced_;
 };
+
+// Adds a form unless the same sound for the same reading is there already.
+void AddForm(KanjiForms& forms, Form form) {
+  for (const Form& known : forms.forms) {
+    if (known.sound == form.sound && known.dictionary == form.dictionary &&
+        known.kind == form.kind) {
+      return;
+    }
+  }
+  forms.forms.push_back(std::move(form));
+}
 
 }  // namespace
 
@@ -276,15 +308,16 @@ ReadingAligner::ReadingAligner(const std::vector<KanjiEntry>& kanji)
       forms.kunBare.push_back(kun.bare);
       forms.forms.push_back({kun.bare, kun.bare, PartKind::kKun, 0});
       // Okurigana the word leaves unwritten (受付 うけつけ), whole or as the masu stem.
-      const JisString okurigana = Okurigana(kun.written);
-      for (std::size_t length = 1; length <= okurigana.size(); ++length) {
-        forms.forms.push_back(
-            {kun.bare + okurigana.substr(0, length), kun.bare, PartKind::kKun, kOkuriganaCost});
-      }
-      if (!okurigana.empty() && IRow(okurigana.back()) != 0) {
-        JisString stem = kun.bare + okurigana;
-        stem.back() = IRow(okurigana.back());
-        forms.forms.push_back({stem, kun.bare, PartKind::kKun, kOkuriganaCost});
+      for (const JisString& okurigana : kun.okurigana) {
+        for (std::size_t length = 1; length <= okurigana.size(); ++length) {
+          AddForm(forms, {kun.bare + okurigana.substr(0, length), kun.bare, PartKind::kKun,
+                          kOkuriganaCost});
+        }
+        if (IRow(okurigana.back()) != 0) {
+          JisString stem = kun.bare + okurigana;
+          stem.back() = IRow(okurigana.back());
+          AddForm(forms, {stem, kun.bare, PartKind::kKun, kOkuriganaCost});
+        }
       }
     }
   }
