@@ -20,6 +20,8 @@ constexpr int kSoundChangeCost = 2;
 constexpr int kOkuriganaCost = 2;
 constexpr int kKindSwitchCost = 1;
 constexpr int kSpecialCost = 40;
+// Okurigana after a kanji point to its KUN reading where the kana is both (差す さす).
+constexpr int kOnBeforeOkuriganaCost = 1;
 
 // One way a kanji may sound before compound sound changes.
 struct Form {
@@ -163,7 +165,9 @@ class Search {
     const bool afterNOrTu = j > 0 && (kana::Hiragana(reading_[j - 1]) == kN ||
                                       kana::Hiragana(reading_[j - 1]) == kSmallTu);
     const bool reading = form.kind == PartKind::kOn || form.kind == PartKind::kKun;
-    const int base = cost + form.cost + (reading ? SwitchCost(form.kind) : 0);
+    const bool okuriganaNext = i + 1 < word_.size() && kana::IsHiragana(word_[i + 1]);
+    const int base = cost + form.cost + (reading ? SwitchCost(form.kind) : 0) +
+                     (form.kind == PartKind::kOn && okuriganaNext ? kOnBeforeOkuriganaCost : 0);
     firsts_.clear();
     firsts_.push_back(form.sound[0]);
     if (i > 0) {
