@@ -38,11 +38,17 @@ struct Part {
   KanjiCode character;
 };
 
+constexpr KanjiCode kDigitZero = 0x2330;  // full-width ０
+
+bool IsDigit(KanjiCode c) {
+  return c >= kDigitZero && c <= kDigitZero + 9;
+}
+
 // Full-width digits read like the kanji numerals (４月 しがつ); other characters as themselves.
 KanjiCode NumeralOf(KanjiCode c) {
   static constexpr KanjiCode kNumerals[] = {0x213B, 0x306C, 0x4673, 0x3B30, 0x3B4D,
                                             0x385E, 0x4F3B, 0x3C37, 0x482C, 0x3665};
-  return c >= 0x2330 && c <= 0x2339 ? kNumerals[c - 0x2330] : c;
+  return IsDigit(c) ? kNumerals[c - kDigitZero] : c;
 }
 
 bool IsSmallOrN(KanjiCode c) {
@@ -231,6 +237,26 @@ class Search {
     }
   }
 
+  // The first of two digits names the tens: ２１日 にじゅういちにち, １４日 じゅうよっか.
+  void TryTens(std::size_t i, std::size_t j, int cost, int specials) {
+    const auto isDigit = [&](std::size_t k) { return k < word_.size() && IsDigit(word_[k]); };
+    if (!isDigit(i + 1) || word_[i + 1] == kDigitZero || (i > 0 && isDigit(i - 1)) ||
+        isDigit(i + 2)) {
+      return;
+    }
+    const JisString ten = {kJi, 0x2465, 0x2426};  // じゅう
+    if (word_[i] == kDigitZero + 1) {
+      if (Matches(j, ten)) Push({ten, {}, PartKind::kCounter, word_[i]}, i, j, cost, specials);
+      return;
+    }
+    for (const Form& form : kanji_[NumeralOf(word_[i])].forms) {
+      const JisString sound = form.sound + ten;
+      if (form.kind == PartKind::kOn && form.cost == 0 && Matches(j, sound)) {
+        Push({sound, {}, PartKind::kCounter, word_[i]}, i, j, cost, specials);
+      }
+    }
+  }
+
   void TryCounter(std::size_t i, std::size_t j, int cost, int specials) {
     for (KanjiCode sound : {kKa, kGa, kKo}) {
       if (j < reading_.size() && reading_[j] == sound) {
@@ -264,6 +290,7 @@ class Search {
       return;
     }
     const KanjiCode numeral = NumeralOf(c);
+    if (numeral != c) TryTens(i, j, cost, specials);
     for (const Form& form : kanji_[numeral].forms) {
       TryForm(form, i, j, cost, specials);
       if (form.cost == 0 && form.kind == PartKind::kKun) TryWrittenTail(form, i, j, cost, specials);
