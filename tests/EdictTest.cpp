@@ -30,6 +30,14 @@ TEST(EdictTest, SplitsEdict2SpellingsAndReadingsAndDropsTaggedForms) {
   EXPECT_EQ(entries[0].meaning, "reception");
 }
 
+TEST(EdictTest, TakesTheCommonFormsFromTheirOwnMarks) {
+  const auto entries = Parse("分かる;解る(P) [わかる(P)] /(v5r) to understand/(P)/");
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_FALSE(entries[0].common);
+  EXPECT_TRUE(entries[1].common);
+  EXPECT_FALSE(Parse("分かる [わかる] /(v5r) to understand/")[0].common);
+}
+
 TEST(EdictTest, HonoursReadingRestrictions) {
   const auto entries = Parse("空;虚 [から;そら(空)] /(n) emptiness/");
   ASSERT_EQ(entries.size(), 3u);

@@ -97,6 +97,18 @@ bool AnyTag(const std::vector<std::string_view>& tags, bool (*test)(std::string_
   return std::any_of(tags.begin(), tags.end(), test);
 }
 
+bool HasTag(const Form& form, std::string_view tag) {
+  return std::find(form.tags.begin(), form.tags.end(), tag) != form.tags.end();
+}
+
+// EDICT2 marks the common forms of a common entry with (P) of their own; where it marks none,
+// every form of the entry is common.
+bool IsCommonForm(const Form& form, const std::vector<Form>& all) {
+  const bool anyMarked =
+      std::any_of(all.begin(), all.end(), [](const Form& f) { return HasTag(f, "P"); });
+  return !anyMarked || HasTag(form, "P");
+}
+
 struct Body {
   bool common = false;
   bool usuallyKana = false;
@@ -204,8 +216,7 @@ std::vector<EdictEntry> ParseEdictLine(std::string_view line) {
       entry.word = word.text;
       entry.reading = reading.text;
       entry.meaning = meaning;
-      entry.common =
-          info.common || std::find(word.tags.begin(), word.tags.end(), "P") != word.tags.end();
+      entry.common = info.common && IsCommonForm(word, words) && IsCommonForm(reading, readings);
       entry.usuallyKana = info.usuallyKana;
       entry.senses = info.senses;
       entries.push_back(std::move(entry));
