@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/TestFiles.h"
 #include "tests/ToolTestData.h"
 
 namespace {
@@ -89,6 +90,25 @@ TEST(EdictTest, ShortensTheMeaningToTheFirstSensesWithoutTags) {
     EXPECT_EQ(meaning, c.meaning);
     EXPECT_LE(meaning.size(), kMeaningLimit);
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EdictFileTest, RefusesAFileInAnotherEncoding) {
+  TempDir dir;
+  WriteBytes(dir / "edict.utf8",
+             "漢字 [かんじ] /(n) Chinese characters/(P)/\n"
+             "一杯 [いっぱい] /(n) cupful/(P)/\n");
+  std::vector<EdictEntry> entries;
+  std::string error;
+  EXPECT_FALSE(ReadEdict(dir / "edict.utf8", entries, error, nullptr));
+  EXPECT_NE(error.find("EUC-JP"), std::string::npos);
+  entries.clear();
+  WriteBytes(dir / "edict", EucJp("漢字 [かんじ] /(n) Chinese characters/(P)/\n"));
+  EXPECT_TRUE(ReadEdict(dir / "edict", entries, error, nullptr));
+  EXPECT_EQ(entries.size(), 1u);
 }
 
 }  // namespace

@@ -34,6 +34,12 @@ TEST(KanjidicTest, KeepsPositionMarksAndSkipsTheHeaderLine) {
   EXPECT_EQ(Utf8(entry->kun[1]), "こ-");
 }
 
+TEST(KanjidicTest, RefusesLinesWhoseCodeDisagreesWithTheKanji) {
+  // The same line in UTF-8: its first two bytes decode to another kanji.
+  EXPECT_FALSE(ParseKanjidicLine("亜 3021 G8 ア {Asia}").has_value());
+  EXPECT_FALSE(ParseKanjidicLine(EucJp("亜 3022 G8 ア {Asia}")).has_value());
+}
+
 TEST(KanjidicTest, ReportsAMissingOrEmptyFile) {
   TempDir dir;
   std::vector<KanjidicEntry> entries;

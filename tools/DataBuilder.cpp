@@ -126,10 +126,6 @@ bool BuildDataSet(const BuildOptions& options, BuildReport& report, ProgressBar&
     error = "the system's iconv cannot convert EUC-JP";
     return false;
   }
-  if (!WriteJisTable(options.out / kJisFileName, table.rows())) {
-    error = "cannot write " + (options.out / kJisFileName).string();
-    return false;
-  }
 
   progress.Show("reading kanjidic", 0.02);
   std::vector<KanjidicEntry> kanjidic;
@@ -148,6 +144,15 @@ bool BuildDataSet(const BuildOptions& options, BuildReport& report, ProgressBar&
     return false;
   }
 
+  // Every source is read before the first data file is written, so a bad source leaves an
+  // earlier data set in the folder as it was.
+  Utf16File sentences;
+  if (options.tanaka) {
+    progress.Show("converting the Tanaka corpus", 0.3);
+    report.sentences = ConvertTanakaCorpus(*options.tanaka, sentences, error);
+    if (report.sentences < 0) return false;
+  }
+
   const ReadingAligner aligner(kanji);
   const ExampleSelection selection = SelectExamples(
       edict, aligner, table, [&](double f) { progress.Show("aligning words", 0.3 + 0.6 * f); });
@@ -162,24 +167,27 @@ bool BuildDataSet(const BuildOptions& options, BuildReport& report, ProgressBar&
     error = "cannot write " + (options.out / name).string();
     return false;
   };
-  if (!WriteKanjiFile(options.out / kKanjiFileName, kanji, table))
+  if (!WriteJisTable(options.out / kJisFileName, table.rows())) {
+    return writeFailed(kJisFileName);
+  }
+  if (!WriteKanjiFile(options.out / kKanjiFileName, kanji, table)) {
     return writeFailed(kKanjiFileName);
+  }
   if (!WriteExamplesFile(options.out / kExamplesFileName, selection.examples, table)) {
     return writeFailed(kExamplesFileName);
   }
   if (!WriteStudyList(options.out / kStudyListFileName, order, table)) {
     return writeFailed(kStudyListFileName);
   }
-  if (!WriteBinaryFile(options.out / kSoundFileName, ChimeWave()))
+  if (!WriteBinaryFile(options.out / kSoundFileName, ChimeWave())) {
     return writeFailed(kSoundFileName);
+  }
 
+  // Without a corpus the program runs without sentences: an older sentences file would no
+  // longer belong to this data set.
   std::filesystem::remove(options.out / kSentencesFileName, created);
-  if (options.tanaka) {
-    progress.Show("converting the Tanaka corpus", 0.93);
-    Utf16File sentences;
-    report.sentences = ConvertTanakaCorpus(*options.tanaka, sentences, error);
-    if (report.sentences < 0) return false;
-    if (!sentences.Save(options.out / kSentencesFileName)) return writeFailed(kSentencesFileName);
+  if (options.tanaka && !sentences.Save(options.out / kSentencesFileName)) {
+    return writeFailed(kSentencesFileName);
   }
   if (!WriteNotice(options.out / kNoticeFileName, options.tanaka.has_value())) {
     return writeFailed(kNoticeFileName);

@@ -242,7 +242,11 @@ bool ReadEdict(const std::filesystem::path& file, std::vector<EdictEntry>& entri
     for (EdictEntry& entry : ParseEdictLine(line)) entries.push_back(std::move(entry));
     if (++lines % 8192 == 0 && progress) progress(static_cast<double>(in.tellg()) / size);
   }
-  if (entries.empty()) {
+  // Readings are kana in a real edict; a file in another encoding decodes to other characters.
+  const auto kanaReadings = std::count_if(entries.begin(), entries.end(), [](const EdictEntry& e) {
+    return !e.reading.empty() && std::all_of(e.reading.begin(), e.reading.end(), kana::IsKana);
+  });
+  if (entries.empty() || kanaReadings * 2 < static_cast<std::ptrdiff_t>(entries.size())) {
     error = file.string() + " holds no words: is it edict in EUC-JP?";
     return false;
   }

@@ -26,8 +26,16 @@ std::optional<KanjidicEntry> ParseKanjidicLine(std::string_view line) {
   KanjidicEntry entry;
   const JisString kanji = DecodeEucJp(line.substr(0, 2));
   entry.code = kanji[0];
+  // The second field repeats the code in hexadecimal: a line that disagrees is not EUC-JP
+  // kanjidic (a UTF-8 copy would otherwise give plausible but wrong kanji).
+  unsigned hex = 0;
+  const std::size_t hexStart = line.find_first_not_of(' ', 2);
+  if (hexStart == std::string_view::npos) return std::nullopt;
+  const auto [end, failure] =
+      std::from_chars(line.data() + hexStart, line.data() + line.size(), hex, 16);
+  if (failure != std::errc() || *end != ' ' || hex != entry.code) return std::nullopt;
 
-  std::size_t pos = 2;
+  std::size_t pos = static_cast<std::size_t>(end - line.data());
   bool nameReadings = false;
   while (pos < line.size()) {
     while (pos < line.size() && line[pos] == ' ') ++pos;
