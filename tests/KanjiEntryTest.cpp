@@ -61,8 +61,19 @@ TEST(KanjiEntryTest, MergesReadingsOfOneKindThatShareABareForm) {
 }
 
 TEST(KanjiEntryTest, KeepsTheMostInformativeWrittenFormOfMergedReadings) {
-  const KanjiEntry entry = TestKanji("生 セイ なま なま- う う.まれる");
-  EXPECT_EQ(Written(entry.kun), "なま―／う（まれる）");
+  const struct {
+    const char* kanjidic;
+    const char* kun;
+  } cases[] = {
+      {"生 セイ う.まれる なま なま- -う う.む", "う（まれる）／なま"},
+      {"打 ダ う.ち- う.つ", "う（つ）"},
+      {"行 コウ -い.き い.く", "い（く）"},
+      {"上 ジョウ あ.げる -あ.げる あ.がる", "あ（げる）"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kanjidic);
+    EXPECT_EQ(Written(TestKanji(c.kanjidic).kun), c.kun);
+  }
 }
 
 TEST(KanjiEntryTest, LeavesOutKunReadingsThatAreAnOnReadingPlusSuru) {

@@ -28,9 +28,17 @@ bool IsSuruNoise(const JisString& kun, const std::vector<JisString>& onReadings)
                      [&](const JisString& on) { return kana::ToHiragana(PlainKana(on)) == stem; });
 }
 
-// More marks and okurigana tell the learner more about how the reading is used.
+// Which written form of merged readings a learner learns most from: one with okurigana shows
+// the word (た（べる）), and one without a position mark says the reading stands on its own
+// (う（つ） rather than う（ち）―). Among equals kanjidic's first, its main form, stays.
+int Informativeness(const Reading& reading) {
+  const bool okurigana = reading.written.find(jis::kLeftParen) != JisString::npos;
+  const bool positionMark = reading.written.find(jis::kHorizontalBar) != JisString::npos;
+  return (okurigana ? 2 : 0) - (positionMark ? 1 : 0);
+}
+
 bool MoreInformative(const Reading& a, const Reading& b) {
-  return a.written.size() > b.written.size();
+  return Informativeness(a) > Informativeness(b);
 }
 
 JisString OkuriganaOf(const JisString& written) {
