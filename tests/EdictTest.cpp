@@ -81,6 +81,7 @@ TEST(EdictTest, ShortensTheMeaningToTheFirstSensesWithoutTags) {
        "amount (e.g. cupful); drink; full"},
       {"(n) (1) a/(2) b/(3) c/", "a; b; c"},
       {"(n) {comp} display/", "display"},
+      {"(n) (ksb:) fool/", "fool"},
       {"(n) this is a very long gloss that goes on and on well beyond one line of text/",
        "this is a very long gloss that goes on and on well beyond..."},
   };

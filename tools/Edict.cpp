@@ -36,8 +36,9 @@ std::string_view Trim(std::string_view text) {
 
 bool IsTagText(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    // Letters, digits and separators only; a colon ends a dialect tag, (ksb:).
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ',' ||
-           c == '-';
+           c == '-' || c == ':';
   });
 }
 
