@@ -54,6 +54,10 @@ const ReadingAligner& Aligner() {
       "切 セツ サイ き.る",
       "生 セイ ショウ い.きる う.まれる なま",
       "活 カツ い.きる",
+      "天 テン あま- あめ",
+      "皇 コウ オウ",
+      "観 カン み.る",
+      "音 オン イン おと ね",
   });
   static const ReadingAligner aligner(kanji);
   return aligner;
@@ -117,6 +121,15 @@ TEST(ReadingAlignerTest, AllowsGeminationBeforeKSTAndPSoundsOnly) {
       {"一杯", "いっぱい", "いっ（いち）／ぱい（はい）"},
       {"鉄砲", "てっぽう", "てっ（てつ）／ぽう（ほう）"},
       {"一月", "いちがつ", "いち／がつ"},
+  };
+  ExpectFields(cases, std::size(cases));
+}
+
+TEST(ReadingAlignerTest, LinksAVowelToAPrecedingN) {
+  const Case cases[] = {
+      {"天皇", "てんのう", "てん／のう（おう）"},
+      {"観音", "かんのん", "かん／のん（おん）"},
+      {"皇音", "おうのん", "おう／＆のん"},  // no ん before it: no liaison
   };
   ExpectFields(cases, std::size(cases));
 }

@@ -89,6 +89,16 @@ void VoicedForms(KanjiCode c, bool afterNOrTu, std::vector<KanjiCode>& out) {
   }
 }
 
+// あ い う え お after ん become な に ぬ ね の; 0 for other kana.
+KanjiCode LinkedAfterN(KanjiCode first) {
+  static constexpr KanjiCode kVowels[] = {0x2422, 0x2424, 0x2426, 0x2428, 0x242A};
+  static constexpr KanjiCode kLinked[] = {0x244A, 0x244B, 0x244C, 0x244D, 0x244E};
+  for (std::size_t v = 0; v < std::size(kVowels); ++v) {
+    if (first == kVowels[v]) return kLinked[v];
+  }
+  return 0;
+}
+
 bool CanGeminate(KanjiCode last) {
   return last == kTu || last == kTi || last == kKu || last == kKi || last == kRi;
 }
@@ -179,6 +189,9 @@ class Search {
     if (i > 0) {
       VoicedForms(form.sound[0], afterNOrTu, voiced_);
       firsts_.insert(firsts_.end(), voiced_.begin(), voiced_.end());
+      // Liaison: after ん a vowel takes an n (天皇 てんのう, 観音 かんのん).
+      const KanjiCode linked = LinkedAfterN(form.sound[0]);
+      if (linked != 0 && kana::Hiragana(reading_[j - 1]) == kN) firsts_.push_back(linked);
     }
     const std::vector<KanjiCode> firsts = firsts_;
     for (std::size_t f = 0; f < firsts.size(); ++f) {
