@@ -53,11 +53,20 @@ TEST_F(ExampleSelectorTest, TopsUpKanjiWithFewExamplesUpToTen) {
   for (std::size_t n = 0; n < std::size(words); ++n) {
     entries.push_back(Word(words[n], readings[n], false));
   }
+  entries[1].usuallyKana = true;  // 小川
   const ExampleSelection selection = Select(entries);
   EXPECT_EQ(selection.examples.size(), 10u);
   EXPECT_EQ(selection.availableWords[Jis("川")[0]], 13);
-  // Shorter words first among words of one class.
-  EXPECT_EQ(Utf8(selection.examples.front().word), "川");
+  const std::vector<std::string> chosen = Words(selection);
+  const auto has = [&](const char* word) {
+    return std::find(chosen.begin(), chosen.end(), word) != chosen.end();
+  };
+  // Words usually written in kana come last; of the others the regular ones (本 is a kanji of
+  // the set, 田 is not) and the shorter ones first.
+  EXPECT_FALSE(has("小川"));
+  EXPECT_TRUE(has("川本"));
+  EXPECT_FALSE(has("川上り"));
+  EXPECT_EQ(chosen.front(), "川");
 }
 
 TEST_F(ExampleSelectorTest, LeavesOutWordsTheProgramCouldNotShow) {

@@ -62,11 +62,11 @@ std::vector<KanjiCode> DistinctKanji(const JisString& word, const ReadingAligner
   return kanji;
 }
 
-// Regular words first, then by weight: a learner's extra words should be ones the drills can
-// use fully.
+// Words people write in kanji first, then regular words (the drills use them fully), then by
+// weight.
 bool RanksBefore(const Candidate* a, const Candidate* b) {
   const auto key = [](const Candidate* c) {
-    return std::make_tuple(c->alignment.type, -static_cast<std::int64_t>(c->weight),
+    return std::make_tuple(c->usuallyKana, c->alignment.type, -static_cast<std::int64_t>(c->weight),
                            c->entry->word.size());
   };
   return key(a) < key(b);
