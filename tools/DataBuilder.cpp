@@ -162,7 +162,9 @@ bool BuildDataSet(const BuildOptions& options, BuildReport& report, ProgressBar&
   progress.Show("writing files", 0.9);
   const std::vector<KanjiCode> order = StudyOrder(kanji);
   report.studyList = static_cast<int>(order.size());
-  for (const KanjiEntry& entry : kanji) report.joyoOnStudyList += IsJoyo(entry.grade) ? 1 : 0;
+  std::vector<int> grades(0x10000, 0);
+  for (const KanjiEntry& entry : kanji) grades[entry.code] = entry.grade;
+  for (KanjiCode code : order) report.joyoOnStudyList += IsJoyo(grades[code]) ? 1 : 0;
   const auto writeFailed = [&](const char* name) {
     error = "cannot write " + (options.out / name).string();
     return false;
