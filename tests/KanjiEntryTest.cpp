@@ -58,6 +58,8 @@ TEST(KanjiEntryTest, MergesReadingsOfOneKindThatShareABareForm) {
   // The aligner still knows every okurigana the merged readings had.
   ASSERT_EQ(entry.kun[1].okurigana.size(), 3u);
   EXPECT_EQ(Utf8(entry.kun[1].okurigana[2]), "がり");
+  EXPECT_TRUE(entry.kun[0].standsAlone);
+  EXPECT_FALSE(entry.kun[1].standsAlone);
 }
 
 TEST(KanjiEntryTest, KeepsTheMostInformativeWrittenFormOfMergedReadings) {

@@ -58,6 +58,9 @@ const ReadingAligner& Aligner() {
       "皇 コウ オウ",
       "観 カン み.る",
       "音 オン イン おと ね",
+      "明 メイ ミョウ あ.かり あ.ける あ.く",
+      "浮 フ う.く う.かれる",
+      "気 キ ケ",
   });
   static const ReadingAligner aligner(kanji);
   return aligner;
@@ -178,6 +181,10 @@ TEST(ReadingAlignerTest, MarksOneUnmatchedKanjiAsSpecialAndUnsplittableWordsAsIr
       {"日本", "にほん", "＆に／ほん"},
       {"今日", "きょう", "＊きょう"},
       {"大人", "おとな", "＊おとな"},
+      // A verb's bare stem beside a special part: the word is read as a whole.
+      {"明日", "あす", "＊あす"},
+      {"浮気", "うわき", "＊うわき"},
+      {"明日", "みょうにち", "みょう／にち"},
       // A katakana reading cannot be blanked and typed, so the word stays whole.
       {"漢字", "カンジ", "＊カンジ"},
   };

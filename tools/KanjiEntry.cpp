@@ -57,11 +57,15 @@ void AddMerged(std::vector<Reading>& readings, Reading reading, ReadingRuleCount
                                           okurigana) == kept.okurigana.end()) {
         kept.okurigana.push_back(okurigana);
       }
+      if (okurigana.empty()) {
+        kept.standsAlone = true;
+      }
       if (MoreInformative(reading, kept)) kept.written = reading.written;
       return;
     }
   }
   if (!okurigana.empty()) reading.okurigana.push_back(okurigana);
+  reading.standsAlone = okurigana.empty();
   readings.push_back(std::move(reading));
 }
 

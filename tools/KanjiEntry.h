@@ -13,6 +13,8 @@ struct Reading {
   // The okurigana of every kanjidic reading merged into this one (上: あ.がる, あ.げる, ...),
   // which the example aligner needs although the file shows only one of them.
   std::vector<JisString> okurigana;
+  // Whether one of the merged readings has no okurigana: the stem is a word of its own.
+  bool standsAlone = false;
 };
 
 // One kanji of the data set, with the rules applied that keep every card winnable.

@@ -10,7 +10,7 @@ constexpr KanjiCode kKa = 0x242B, kKo = 0x2433, kGa = 0x242C;
 constexpr KanjiCode kKi = 0x242D, kKu = 0x242F;
 constexpr KanjiCode kJi = 0x2438, kZu = 0x243A;
 constexpr KanjiCode kTi = 0x2441, kSmallTu = 0x2443, kTu = 0x2444;
-constexpr KanjiCode kRi = 0x246A, kN = 0x2473;
+constexpr KanjiCode kRi = 0x246A, kRu = 0x246B, kN = 0x2473;
 
 enum class PartKind { kKana, kOn, kKun, kRepeat, kCounter, kSpecial };
 
@@ -139,6 +139,9 @@ struct KanjiForms {
   std::vector<Form> forms;
   std::vector<JisString> onBare;  // hiragana
   std::vector<JisString> kunBare;
+  // KUN stems that are no word without their okurigana (明 あ of あ.ける, あ.かり): a godan
+  // verb's stem, unlike an ichidan verb's or an adjective's, which compounds do use bare.
+  std::vector<JisString> boundStems;
 };
 
 class Search {
@@ -321,6 +324,30 @@ class Search {
   std::vector<KanjiCode> voiced_;
 };
 
+bool IsBoundStem(const Reading& kun) {
+  if (kun.standsAlone || kun.okurigana.empty()) return false;
+  const JisString ru = {kRu};
+  const JisString i = {0x2424};
+  const JisString shii = {0x2437, 0x2424};
+  return std::none_of(kun.okurigana.begin(), kun.okurigana.end(),
+                      [&](const JisString& o) { return o == ru || o == i || o == shii; });
+}
+
+bool HasBoundStem(const std::vector<KanjiForms>& byCode, const JisString& word,
+                  const std::vector<Part>& parts) {
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    const Part& part = parts[i];
+    if (part.kind != PartKind::kKun || part.sound.size() != part.dictionary.size()) continue;
+    const bool okuriganaWritten = i + 1 < word.size() && kana::IsHiragana(word[i + 1]);
+    const std::vector<JisString>& bound = byCode[part.character].boundStems;
+    if (!okuriganaWritten &&
+        std::find(bound.begin(), bound.end(), part.dictionary) != bound.end()) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // Adds a form unless the same sound for the same reading is there already.
 void AddForm(KanjiForms& forms, Form form) {
   for (const Form& known : forms.forms) {
@@ -350,6 +377,7 @@ ReadingAligner::ReadingAligner(const std::vector<KanjiEntry>& kanji)
     }
     for (const Reading& kun : entry.kun) {
       forms.kunBare.push_back(kun.bare);
+      if (IsBoundStem(kun)) forms.boundStems.push_back(kun.bare);
       forms.forms.push_back({kun.bare, kun.bare, PartKind::kKun, 0});
       // Okurigana the word leaves unwritten (受付 うけつけ), whole or as the masu stem.
       for (const JisString& okurigana : kun.okurigana) {
@@ -382,8 +410,18 @@ Alignment ReadingAligner::Align(const JisString& word, const JisString& reading)
     result.field = JisString(1, jis::kAsterisk) + reading;
     return result;
   }
+  // A kanji read as the bare stem of a verb beside a special part is a word read as a whole
+  // (明日 あす is not 明 あ(ける) and a special 日).
+  const std::vector<Part>& parts = search.best();
+  const bool special = std::any_of(parts.begin(), parts.end(),
+                                   [](const Part& p) { return p.kind == PartKind::kSpecial; });
+  if (special && HasBoundStem(tables_->byCode, word, parts)) {
+    result.type = AlignmentClass::kIrregular;
+    result.field = JisString(1, jis::kAsterisk) + reading;
+    return result;
+  }
   result.type = AlignmentClass::kAligned;
-  for (const Part& part : search.best()) {
+  for (const Part& part : parts) {
     JisString text;
     if (part.kind == PartKind::kSpecial) {
       result.type = AlignmentClass::kSpecial;
