@@ -23,7 +23,7 @@ class ExampleSelectorTest : public ::testing::Test {
   ReadingAligner aligner{kanji};
 
   ExampleSelection Select(const std::vector<EdictEntry>& entries) {
-    return SelectExamples(entries, aligner, FullCharacterTable(), nullptr);
+    return SelectExamples(entries, kanji, aligner, FullCharacterTable(), nullptr);
   }
   static std::vector<std::string> Words(const ExampleSelection& selection) {
     std::vector<std::string> words;
@@ -67,6 +67,25 @@ TEST_F(ExampleSelectorTest, TopsUpKanjiWithFewExamplesUpToTen) {
   EXPECT_TRUE(has("川本"));
   EXPECT_FALSE(has("川上り"));
   EXPECT_EQ(chosen.front(), "川");
+}
+
+TEST_F(ExampleSelectorTest, AddsAnExampleForEachReadingEdictCanShow) {
+  std::vector<EdictEntry> entries;
+  const char* words[] = {"山頂", "山脈", "山岳", "山村", "山腹",
+                         "山林", "山荘", "山菜", "山地", "山野"};
+  const char* readings[] = {"さんちょう", "さんみゃく", "さんがく", "さんそん", "さんぷく",
+                            "さんりん",   "さんそう",   "さんさい", "さんち",   "さんや"};
+  for (std::size_t n = 0; n < std::size(words); ++n) {
+    entries.push_back(Word(words[n], readings[n], true));
+  }
+  entries.push_back(Word("山道", "やまみち", false));
+  const ExampleSelection selection = Select(entries);
+  // 山 has ten examples already, all read サン; one more shows やま.
+  EXPECT_EQ(selection.examples.size(), 11u);
+  EXPECT_EQ(Utf8(selection.examples.back().word), "山道");
+  EXPECT_EQ(selection.readings, 7);  // 山 サン セン やま, 川 セン かわ, 本 ホン もと
+  EXPECT_EQ(selection.readingsWithExample, 2);
+  EXPECT_EQ(selection.readingsEdictLacks, 5);
 }
 
 TEST_F(ExampleSelectorTest, LeavesOutWordsTheProgramCouldNotShow) {

@@ -28,6 +28,8 @@ void PrintReport(const BuildReport& r, std::FILE* out) {
                "another of the same bare form\n",
                r.rules.suruNoise, r.rules.untypeable, r.rules.merged);
   std::fprintf(out, "  examples:                %d\n", r.examples);
+  std::fprintf(out, "    readings with one:     %d of %d (edict has no word for %d)\n",
+               r.readingsWithExample, r.onReadings + r.kunReadings, r.readingsEdictLacks);
   std::fprintf(out, "    aligned:               %d\n", r.aligned);
   std::fprintf(out, "    with a special part:   %d\n", r.special);
   std::fprintf(out, "    irregular:             %d\n", r.irregular);

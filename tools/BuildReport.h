@@ -23,8 +23,10 @@ struct BuildReport {
   int joyoUnderThree = 0;           // jouyou kanji with fewer than 3 examples
   int joyoUnderThreeAvoidable = 0;  // ... although edict has 3 usable words with them
   std::string joyoUnderThreeList;
-  int kanjiWithout = 0;      // kanji with no example although edict has a word with them
-  int untypeableBlanks = 0;  // blankable parts a learner cannot type
+  int kanjiWithout = 0;         // kanji with no example although edict has a word with them
+  int readingsWithExample = 0;  // ON and KUN readings listed with an example word
+  int readingsEdictLacks = 0;   // readings no usable edict word shows
+  int untypeableBlanks = 0;     // blankable parts a learner cannot type
   int duplicateBareReadings = 0;
   int studyList = 0;
   int joyoOnStudyList = 0;

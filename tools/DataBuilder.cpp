@@ -88,6 +88,8 @@ void CheckExamples(const std::vector<KanjiEntry>& kanji, const ExampleSelection&
     }
   }
   report.commonWords = selection.commonWords;
+  report.readingsWithExample = selection.readingsWithExample;
+  report.readingsEdictLacks = selection.readingsEdictLacks;
   report.commonAligned = selection.commonAligned;
   for (const KanjiEntry& entry : kanji) {
     const int have = counts[entry.code];
@@ -154,8 +156,9 @@ bool BuildDataSet(const BuildOptions& options, BuildReport& report, ProgressBar&
   }
 
   const ReadingAligner aligner(kanji);
-  const ExampleSelection selection = SelectExamples(
-      edict, aligner, table, [&](double f) { progress.Show("aligning words", 0.3 + 0.6 * f); });
+  const ExampleSelection selection = SelectExamples(edict, kanji, aligner, table, [&](double f) {
+    progress.Show("aligning words", 0.3 + 0.6 * f);
+  });
   CheckExamples(kanji, selection, aligner, table, report);
   CheckHandCheckedWords(aligner, table, report);
 

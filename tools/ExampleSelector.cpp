@@ -4,6 +4,8 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "tools/PartReading.h"
+
 namespace {
 
 struct Candidate {
@@ -72,6 +74,33 @@ bool RanksBefore(const Candidate* a, const Candidate* b) {
   return key(a) < key(b);
 }
 
+// Makes sure each reading of the kanji has an example when edict has a word for it.
+template <typename Select>
+void CoverReadings(const KanjiEntry& entry, const std::vector<Candidate*>& ranked,
+                   const Select& select, ExampleSelection& selection) {
+  const auto cover = [&](const Reading& reading, int kind) {
+    ++selection.readings;
+    const JisString target = kana::ToHiragana(reading.bare);
+    const auto shows = [&](const Candidate* c) {
+      return PartShowsReading(c->entry->word, c->alignment.field, entry.code, target, kind);
+    };
+    if (std::any_of(ranked.begin(), ranked.end(),
+                    [&](const Candidate* c) { return c->selected && shows(c); })) {
+      ++selection.readingsWithExample;
+      return;
+    }
+    const auto best = std::find_if(ranked.begin(), ranked.end(), shows);
+    if (best == ranked.end()) {
+      ++selection.readingsEdictLacks;
+      return;
+    }
+    select(**best);
+    ++selection.readingsWithExample;
+  };
+  for (const Reading& on : entry.on) cover(on, -1);
+  for (const Reading& kun : entry.kun) cover(kun, 1);
+}
+
 }  // namespace
 
 std::uint32_t ExampleWeight(bool common, bool usuallyKana, std::size_t length, int senses) {
@@ -82,7 +111,8 @@ std::uint32_t ExampleWeight(bool common, bool usuallyKana, std::size_t length, i
 }
 
 ExampleSelection SelectExamples(const std::vector<EdictEntry>& entries,
-                                const ReadingAligner& aligner, const CharacterTable& table,
+                                const std::vector<KanjiEntry>& kanji, const ReadingAligner& aligner,
+                                const CharacterTable& table,
                                 const std::function<void(double)>& progress) {
   ExampleSelection selection;
   std::vector<Candidate> candidates = Candidates(entries, aligner, table);
@@ -112,14 +142,17 @@ ExampleSelection SelectExamples(const std::vector<EdictEntry>& entries,
     if (candidate.alignment.type == AlignmentClass::kAligned) ++selection.commonAligned;
     select(candidate);
   }
-  for (std::size_t k = 0; k < byKanji.size(); ++k) {
-    if (counts[k] >= kWantedExamplesPerKanji || byKanji[k].empty()) continue;
-    std::vector<Candidate*>& ranked = byKanji[k];
+  for (std::vector<Candidate*>& ranked : byKanji) {
     std::stable_sort(ranked.begin(), ranked.end(), RanksBefore);
-    for (Candidate* candidate : ranked) {
+  }
+  for (std::size_t k = 0; k < byKanji.size(); ++k) {
+    for (Candidate* candidate : byKanji[k]) {
       if (counts[k] >= kWantedExamplesPerKanji) break;
       if (!candidate->selected) select(*candidate);
     }
+  }
+  for (const KanjiEntry& entry : kanji) {
+    CoverReadings(entry, byKanji[entry.code], select, selection);
   }
 
   for (const Candidate& candidate : candidates) {

@@ -26,6 +26,9 @@ struct ExampleSelection {
   int commonAligned = 0;          // of them, aligned without ＆ or ＊
   // Per kanji code: how many usable edict words hold it (the selection can do no better).
   std::vector<int> availableWords = std::vector<int>(0x10000, 0);
+  int readings = 0;             // ON and KUN readings of the data set
+  int readingsWithExample = 0;  // of them, listed with at least one example word
+  int readingsEdictLacks = 0;   // of the rest, readings no usable edict word shows
 };
 
 inline constexpr int kWantedExamplesPerKanji = 10;
@@ -36,8 +39,11 @@ std::uint32_t ExampleWeight(bool common, bool usuallyKana, std::size_t length, i
 
 // Picks the example words: every common word that holds a kanji, then for each kanji with
 // fewer than kWantedExamplesPerKanji further words by weight and regular alignment until it
-// has enough. Words with characters outside the table, readings that are not kana, and
-// repeated word-reading pairs are left out.
+// has enough, then for each reading of a kanji that no chosen word shows the best word that
+// does, so the Readings drill has an example under every reading edict can illustrate. Words
+// with characters outside the table, readings that are not kana, and repeated word-reading
+// pairs are left out.
 ExampleSelection SelectExamples(const std::vector<EdictEntry>& entries,
-                                const ReadingAligner& aligner, const CharacterTable& table,
+                                const std::vector<KanjiEntry>& kanji, const ReadingAligner& aligner,
+                                const CharacterTable& table,
                                 const std::function<void(double)>& progress);
