@@ -29,8 +29,7 @@ std::size_t CountLines(std::istream& file) {
   constexpr std::size_t kMostReserved = 1 << 20;
   UnitReader reader(file);
   std::size_t lines = 1;
-  std::uint16_t unit = 0;
-  while (reader.Read(unit) && lines < kMostReserved) lines += unit == kCarriageReturn ? 1 : 0;
+  while (lines < kMostReserved && reader.SkipPast(kCarriageReturn)) ++lines;
   file.clear();
   file.seekg(0);
   return lines;

@@ -134,15 +134,6 @@ struct TagFault {
   std::uint16_t unit = 0;
 };
 
-// Reads units up to and including the next CR; false at the end of the file.
-bool SkipThroughCarriageReturn(UnitReader& reader) {
-  std::uint16_t unit = 0;
-  do {
-    if (!reader.Read(unit)) return false;
-  } while (unit != kCarriageReturn);
-  return true;
-}
-
 // Scans the line pairs and collects every listed word with the offsets of its sentences.
 // Returns false on a faulty word-line tag. Every read checks for the end of the file, so a
 // file cut anywhere ends the scan; what was collected until then stays.
@@ -156,8 +147,8 @@ bool ScanSentences(UnitReader& reader, ListedWords& words, TagFault& fault) {
     // 3. A commented sentence line hides its word line too.
     if (!reader.Read(unit)) return true;
     if (unit == kNumberSign) {
-      if (!SkipThroughCarriageReturn(reader) || !reader.Read(unit)) return true;
-      if (!SkipThroughCarriageReturn(reader) || !reader.Read(unit)) return true;
+      if (!reader.SkipPast(kCarriageReturn) || !reader.Read(unit)) return true;
+      if (!reader.SkipPast(kCarriageReturn) || !reader.Read(unit)) return true;
       continue;
     }
 
@@ -170,9 +161,7 @@ bool ScanSentences(UnitReader& reader, ListedWords& words, TagFault& fault) {
 
     // 5. The rest of the sentence line (the unit just read may already be its CR), the LF and
     // the word line's tag.
-    while (unit != kCarriageReturn) {
-      if (!reader.Read(unit)) return true;
-    }
+    if (unit != kCarriageReturn && !reader.SkipPast(kCarriageReturn)) return true;
     for (int i = 0; i < 4; ++i) {
       if (!reader.Read(unit)) return true;
     }
