@@ -147,8 +147,7 @@ void KanjiDatabase::LoadExamplesFile() {
     record.weight = ParseWeight(text);
 
     // 9. The meaning, up to CR or the end of the file, which ends the last line.
-    const bool endOfFile =
-        ReadLatinField(reader, kCarriageReturn, text) == FieldEnd::kEndOfFile;
+    const bool endOfFile = ReadLatinField(reader, kCarriageReturn, text) == FieldEnd::kEndOfFile;
     record.meaning = text;
 
     // 10.

@@ -68,8 +68,7 @@ class KanjiDatabase {
   // examples are loaded and serves while examples is still that array (which is read-only
   // after loading); otherwise the queries scan.
   // words holds the words of examples one after another; wordEnds where each ends.
-  void IndexExamples(const std::vector<KanjiCode>& words,
-                     const std::vector<std::size_t>& wordEnds);
+  void IndexExamples(const std::vector<KanjiCode>& words, const std::vector<std::size_t>& wordEnds);
   bool ExampleIndexServes() const;
   // Positions in examples of the examples whose word holds k, in file order.
   void PositionsContaining(KanjiCode k, std::vector<std::uint32_t>& positions) const;

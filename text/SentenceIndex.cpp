@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <map>
 #include <span>
 #include <string>
 #include <system_error>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -122,10 +122,10 @@ class ListedWords {
     }
   }
 
-  std::vector<Slot> slots_;                        // open addressing, at most half full
-  std::vector<std::uint16_t> units_;               // the words, one after another
-  std::vector<std::size_t> starts_;                // where each word begins in units_
-  std::vector<Listing> listings_;                  // every listed word, in file order
+  std::vector<Slot> slots_;           // open addressing, at most half full
+  std::vector<std::uint16_t> units_;  // the words, one after another
+  std::vector<std::size_t> starts_;   // where each word begins in units_
+  std::vector<Listing> listings_;     // every listed word, in file order
 };
 
 // A word line whose tag does not end in a space.

@@ -17,8 +17,8 @@ bool UnitReader::ReadSlow(std::uint16_t& unit) {
 
   std::streambuf* source = in_.rdbuf();
   while (filled_ < 2 && source != nullptr) {
-    const std::streamsize got = source->sgetn(buffer_.data() + filled_,
-                                              static_cast<std::streamsize>(buffer_.size() - filled_));
+    const std::streamsize got = source->sgetn(
+        buffer_.data() + filled_, static_cast<std::streamsize>(buffer_.size() - filled_));
     if (got <= 0) break;
     filled_ += static_cast<std::size_t>(got);
   }
