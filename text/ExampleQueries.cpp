@@ -120,6 +120,12 @@ void KanjiDatabase::PositionsContaining(KanjiCode k, std::vector<std::uint32_t>&
 }
 
 void KanjiDatabase::ExamplesContaining(KanjiCode k, std::vector<ExampleRecord>& out) const {
+  if (&out == &examples) {  // the copies are chosen from the array being replaced
+    std::vector<ExampleRecord> result;
+    ExamplesContaining(k, result);
+    out = std::move(result);
+    return;
+  }
   std::vector<std::uint32_t> positions;
   PositionsContaining(k, positions);
   // Largest weight first. Examples of equal weight keep their file order, so the lists the
