@@ -34,6 +34,8 @@ std::vector<std::string> GarbageFiles() {
     state = state * 1103515245u + 12345u;
     random.push_back(static_cast<char>(state >> 16));
   }
+  std::string lineBreaks = "\xFF\xFE";
+  for (int i = 0; i < 300000; ++i) lineBreaks += std::string("\r\0\n\0", 4);
   return {random, std::string(70000, '\0'), std::string(70001, '\xFF'),
-          "\xFF\xFE" + std::string(200000, '\t')};
+          "\xFF\xFE" + std::string(200000, '\t'), lineBreaks};
 }

@@ -22,8 +22,8 @@ CodeString Codes(std::string_view utf8);
 // UTF-8 text as UTF-16 units, the form of the sentence texts and sentence-index keys.
 CodeString Units(std::string_view utf8);
 
-// Damaged files no loader may trip over: random bytes, zeros, 0xFF with an odd count, and a
-// byte-order mark followed by one huge line of tabs.
+// Damaged files no loader may trip over: random bytes, zeros, 0xFF with an odd count, a
+// byte-order mark followed by one huge line of tabs, and one followed by nothing but line breaks.
 std::vector<std::string> GarbageFiles();
 
 // Shows the units of a failing comparison in hexadecimal.
