@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <utility>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "text/KanjiDatabase.h"
@@ -53,8 +53,22 @@ bool PartMatches(const CodeString& part, const CodeString& target, int kind) {
 // the same arrays, and allocation would otherwise dominate the query.
 void CopyChosen(const std::vector<ExampleRecord>& from, const std::vector<std::uint32_t>& chosen,
                 std::vector<ExampleRecord>& out) {
+  // The chosen records lie far apart; asking for the memory of records a few steps ahead
+  // overlaps the waits for it.
+  constexpr std::size_t kRecordsAhead = 8;
+  constexpr std::size_t kContentsAhead = 4;
   out.resize(chosen.size());
-  for (std::size_t i = 0; i < chosen.size(); ++i) out[i] = from[chosen[i]];
+  for (std::size_t i = 0; i < chosen.size(); ++i) {
+    if (i + kRecordsAhead < chosen.size()) __builtin_prefetch(&from[chosen[i + kRecordsAhead]]);
+    if (i + kContentsAhead < chosen.size()) {
+      const ExampleRecord& ahead = from[chosen[i + kContentsAhead]];
+      __builtin_prefetch(ahead.word.units.data());
+      __builtin_prefetch(ahead.reading.units.data());
+      __builtin_prefetch(ahead.readingParts.data());
+      __builtin_prefetch(ahead.meaning.data());
+    }
+    out[i] = from[chosen[i]];
+  }
 }
 
 }  // namespace
@@ -91,7 +105,8 @@ void KanjiDatabase::IndexExamples(const std::vector<KanjiCode>& words,
   }
   exampleIndex_.resize(exampleIndexStarts_[kCodes]);
   std::vector<std::uint32_t> next(exampleIndexStarts_.begin(), exampleIndexStarts_.end() - 1);
-  forEachCode([&](KanjiCode code, std::uint32_t position) { exampleIndex_[next[code]++] = position; });
+  forEachCode(
+      [&](KanjiCode code, std::uint32_t position) { exampleIndex_[next[code]++] = position; });
 }
 
 bool KanjiDatabase::ExampleIndexServes() const {
@@ -119,6 +134,12 @@ void KanjiDatabase::PositionsContaining(KanjiCode k, std::vector<std::uint32_t>&
 }
 
 void KanjiDatabase::ExamplesContaining(KanjiCode k, std::vector<ExampleRecord>& out) const {
+  if (&out == &examples) {  // the copies are chosen from the array being replaced
+    std::vector<ExampleRecord> result;
+    ExamplesContaining(k, result);
+    out = std::move(result);
+    return;
+  }
   std::vector<std::uint32_t> positions;
   PositionsContaining(k, positions);
   // Largest weight first. Examples of equal weight keep their file order, so the lists the
