@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "platform/System.h"
 
 // Thrown by FakeSystem::EndProcess so a test can see the process end.
@@ -29,9 +31,6 @@ class FakeSystem : public System {
   std::vector<Message> messages;
 };
 
-// Runs action, expects it to end the process with exit code -1 after exactly one message box
-// with text and caption.
-#include <gtest/gtest.h>
 
 // Runs action and expects it to end the process with exit code -1 right after one message box
 // showing text with caption.

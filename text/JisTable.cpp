@@ -110,14 +110,3 @@ void JisTable::Insert(KanjiCode code, std::uint16_t unicode) {
   if (byUnicode.emplace(unicode, code).second) fastByUnicode_[unicode] = code | kPresent;
   if (byCode.emplace(code, unicode).second) fastByCode_[code] = unicode | kPresent;
 }
-
-bool JisTable::UnicodeToCode(std::uint16_t unicode, KanjiCode& out) const {
-  const std::uint32_t slot = fastByUnicode_[unicode];
-  if (slot == 0) return false;
-  out = static_cast<KanjiCode>(slot & 0xFFFF);
-  return true;
-}
-
-std::uint16_t JisTable::CodeToUnicode(KanjiCode code) const {
-  return static_cast<std::uint16_t>(fastByCode_[code] & 0xFFFF);
-}

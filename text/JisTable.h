@@ -21,9 +21,16 @@ class JisTable {
 
   // Stores the code of unicode in out and returns true; returns false and leaves out alone
   // when unicode has no code.
-  bool UnicodeToCode(std::uint16_t unicode, KanjiCode& out) const;
+  bool UnicodeToCode(std::uint16_t unicode, KanjiCode& out) const {
+    const std::uint32_t slot = fastByUnicode_[unicode];
+    if (slot == 0) return false;
+    out = static_cast<KanjiCode>(slot & 0xFFFF);
+    return true;
+  }
   // The Unicode unit of code, or 0 when it has none.
-  std::uint16_t CodeToUnicode(KanjiCode code) const;
+  std::uint16_t CodeToUnicode(KanjiCode code) const {
+    return static_cast<std::uint16_t>(fastByCode_[code] & 0xFFFF);
+  }
 
   // Adds one row; a key already present keeps its first value, each map on its own.
   void Insert(KanjiCode code, std::uint16_t unicode);
