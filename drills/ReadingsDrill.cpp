@@ -32,18 +32,18 @@ constexpr Rect kScoreBox{280, 72, 495, 95};
 }  // namespace
 
 void ReadingsDrill::CreateControls() {
-  struct Spec {
+  struct ButtonPlace {
     const char* label;
     int id;
     int x, y;
   };
-  static constexpr Spec kButtons[] = {{"Reveal (F12)", CmdReveal, 280, 135},
-                                      {"Study (F8)", CmdStudy, 390, 135},
-                                      {"Next (Space)", CmdNext, 280, 100},
-                                      {"Mastered (F5)", CmdMastered, 390, 100}};
-  for (const Spec& spec : kButtons) {
-    buttons.push_back(
-        host_.controls.CreateButton(host_.window, spec.label, spec.id, spec.x, spec.y, 105, 30));
+  static constexpr ButtonPlace kButtons[] = {{"Reveal (F12)", CmdReveal, 280, 135},
+                                             {"Study (F8)", CmdStudy, 390, 135},
+                                             {"Next (Space)", CmdNext, 280, 100},
+                                             {"Mastered (F5)", CmdMastered, 390, 100}};
+  for (const ButtonPlace& place : kButtons) {
+    buttons.push_back(host_.controls.CreateButton(host_.window, place.label, place.id, place.x,
+                                                  place.y, 105, 30));
   }
 }
 
