@@ -12,3 +12,29 @@ UserProfile::UserProfile(const KanjiDatabase& database, const JisTable& jis, Sys
       random_(random),
       notesWindow_(notesWindow),
       directory_(std::move(directory)) {}
+
+KanjiProgress* UserProfile::FindProgress(KanjiCode code) {
+  for (KanjiProgress& entry : progress) {
+    if (entry.code == code) return &entry;
+  }
+  return nullptr;
+}
+
+const KanjiProgress* UserProfile::FindProgress(KanjiCode code) const {
+  for (const KanjiProgress& entry : progress) {
+    if (entry.code == code) return &entry;
+  }
+  return nullptr;
+}
+
+bool UserProfile::FindProgressIndex(KanjiCode code, std::int32_t& index) const {
+  for (std::size_t i = 0; i < progress.size(); ++i) {
+    if (progress[i].code == code) {
+      index = static_cast<std::int32_t>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+void UserProfile::AddProgress(const KanjiProgress& entry) { progress.push_back(entry); }

@@ -126,6 +126,18 @@ class UserProfile {
   SaveFaults* saveFaults = nullptr;
 
  private:
+  struct ProfileFormat;
+  static const ProfileFormat kProfileFormats[];
+
+  // The reader of one recognised version, from the version line to the notes.
+  void ReadProfile(const ProfileFormat& format);
+  // Notes for a profile without a notes file of its own: the learner's existing notes file if
+  // there is one, otherwise an empty note per kanji.
+  void FillNotesWithoutNotesFile();
+  // Writes bytes over the named file of the working directory, or tells the learner why not.
+  bool SaveFile(const char* name, const std::string& bytes, const char* what);
+  std::string ProfileText() const;
+
   const KanjiDatabase& database_;
   const JisTable& jis_;
   System& system_;
@@ -133,4 +145,5 @@ class UserProfile {
   RandomGenerator& random_;
   NotesWindow& notesWindow_;
   std::filesystem::path directory_;
+  bool noKanjiReported_ = false;
 };

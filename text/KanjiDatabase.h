@@ -56,9 +56,17 @@ class KanjiDatabase {
   std::map<CodeString, std::vector<std::int32_t>> sentenceIndex;
 
  private:
+  // Opens a data file of the directory for reading; false when it is missing, unreadable or
+  // not a regular file.
+  bool OpenDataFile(const char* name, std::ifstream& file) const;
+  // Reports a fault of a data file and ends the process. LoadAll stops here even when ending
+  // the process returns (as it does in tests).
+  void Fail(const char* text, const char* caption);
+
   const JisTable& jis_;
   System& system_;
   std::filesystem::path directory_;
+  bool failed_ = false;
 };
 
 // Splits one zero-terminated readings field at the fullwidth solidus and appends the readings

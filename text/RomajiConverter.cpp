@@ -67,6 +67,19 @@ bool IsAsciiLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// Up to four letters packed into one number, first letter lowest.
+std::uint32_t Pack(const char* letters) {
+  std::uint32_t key = 0;
+  for (int i = 0; i < 4 && letters[i] != '\0'; ++i) {
+    key |= static_cast<std::uint32_t>(static_cast<unsigned char>(letters[i])) << (8 * i);
+  }
+  return key;
+}
+
+std::uint32_t SlotOf(std::uint32_t key, std::uint32_t slots) {
+  return (key * 2654435761u >> 16) & (slots - 1);
+}
+
 bool IsVowelOrY(char c) {
   return c == 'a' || c == 'i' || c == 'u' || c == 'e' || c == 'o' || c == 'y' || c == '\'';
 }
@@ -79,6 +92,22 @@ RomajiConverter::RomajiConverter() {
   }
   for (const PairKana& entry : kPairKana) {
     table.push_back({entry.romaji, CodeString(entry.first, entry.small)});
+  }
+  index_.resize(kIndexSlots);
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    katakanaKana_.push_back(ToKatakana(table[i].kana));
+    const std::uint32_t key = Pack(table[i].romaji.c_str());
+    std::uint32_t slot = SlotOf(key, kIndexSlots);
+    while (index_[slot].entry >= 0 && index_[slot].key != key) slot = (slot + 1) % kIndexSlots;
+    if (index_[slot].entry < 0) index_[slot] = {key, static_cast<int>(i)};  // first one wins
+  }
+}
+
+int RomajiConverter::FindEntry() const {
+  const std::uint32_t key = Pack(pending);
+  for (std::uint32_t slot = SlotOf(key, kIndexSlots);; slot = (slot + 1) % kIndexSlots) {
+    if (index_[slot].entry < 0) return -1;
+    if (index_[slot].key == key) return index_[slot].entry;
   }
 }
 
@@ -98,27 +127,24 @@ CodeString RomajiConverter::AddLetter(char c, char* pendingOut) {
     // 3. "nn" is a complete n.
     if (pending[0] == 'n' && pending[1] == 'n') {
       Clear(pendingOut);
-      return Output(CodeString(jis::kHiraganaN));
+      return Output(jis::kHiraganaN);
     }
     // 4. n before a consonant is an n of its own.
     if (pending[0] == 'n' && !IsVowelOrY(pending[1])) {
       KeepOnly(pending[1], pendingOut);
-      return Output(CodeString(jis::kHiraganaN));
+      return Output(jis::kHiraganaN);
     }
     // 5. A doubled consonant (or "tc" before "ch") is a small tu.
     if (pending[0] == pending[1] || (pending[0] == 't' && pending[1] == 'c')) {
       KeepOnly(pending[1], pendingOut);
-      return Output(CodeString(jis::kSmallTu));
+      return Output(jis::kSmallTu);
     }
   }
 
   // 6. A complete spelling.
-  for (const Entry& entry : table) {
-    if (entry.romaji == pending) {
-      const CodeString kana = entry.kana;
-      Clear(pendingOut);
-      return Output(kana);
-    }
+  if (const int entry = FindEntry(); entry >= 0) {
+    Clear(pendingOut);
+    return Output(entry);
   }
 
   // 7. Not yet a spelling: wait for more letters.
@@ -129,12 +155,9 @@ CodeString RomajiConverter::AddLetter(char c, char* pendingOut) {
 
   // 8. Four letters that never made a kana: keep only the last, which may be a vowel.
   KeepOnly(c, pendingOut);
-  for (const Entry& entry : table) {
-    if (entry.romaji == pending) {
-      const CodeString kana = entry.kana;
-      Clear(pendingOut);
-      return Output(kana);
-    }
+  if (const int entry = FindEntry(); entry >= 0) {
+    Clear(pendingOut);
+    return Output(entry);
   }
   return CodeString();
 }
@@ -142,7 +165,7 @@ CodeString RomajiConverter::AddLetter(char c, char* pendingOut) {
 CodeString RomajiConverter::Flush(char* pendingOut) {
   const bool loneN = pendingLength == 1 && pending[0] == 'n';
   Clear(pendingOut);
-  return loneN ? Output(CodeString(jis::kHiraganaN)) : CodeString();
+  return loneN ? Output(jis::kHiraganaN) : CodeString();
 }
 
 bool RomajiConverter::Backspace(char* pendingOut) {
@@ -152,8 +175,12 @@ bool RomajiConverter::Backspace(char* pendingOut) {
   return true;
 }
 
-CodeString RomajiConverter::Output(const CodeString& hiragana) const {
-  return katakana ? ToKatakana(hiragana) : hiragana;
+CodeString RomajiConverter::Output(int entry) const {
+  return katakana ? katakanaKana_[entry] : table[entry].kana;
+}
+
+CodeString RomajiConverter::Output(KanjiCode hiragana) const {
+  return CodeString(katakana ? static_cast<KanjiCode>(hiragana + jis::kKatakanaOffset) : hiragana);
 }
 
 void RomajiConverter::KeepOnly(char c, char* pendingOut) {

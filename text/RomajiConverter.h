@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "text/CodeString.h"
+#include "text/KanjiCode.h"
 
 // Turns romaji typed one letter at a time into hiragana, or katakana when `katakana` is set.
 // Letters that do not yet make a kana wait in `pending`; each call that completes a kana
@@ -34,7 +36,21 @@ class RomajiConverter {
   bool katakana = false;
 
  private:
-  CodeString Output(const CodeString& hiragana) const;
+  // The table entry spelled exactly like pending, or -1.
+  int FindEntry() const;
+  CodeString Output(int entry) const;
+  CodeString Output(KanjiCode hiragana) const;
   void KeepOnly(char c, char* pendingOut);
   void Clear(char* pendingOut);
+
+  // Typing speed: an open-addressed index from the packed spelling to the first table entry
+  // with it, and every entry's kana already in both scripts, so a keystroke neither walks the
+  // table nor converts.
+  static constexpr std::uint32_t kIndexSlots = 512;
+  struct IndexSlot {
+    std::uint32_t key = 0;
+    int entry = -1;
+  };
+  std::vector<IndexSlot> index_;
+  std::vector<CodeString> katakanaKana_;
 };

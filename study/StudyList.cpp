@@ -1,0 +1,59 @@
+#include <fstream>
+#include <string>
+
+#include "platform/System.h"
+#include "study/UserProfile.h"
+#include "text/JisTable.h"
+
+void UserProfile::LoadStudyList() {
+  // 1. and 2.
+  std::ifstream file(directory_ / kStudyListFileName, std::ios::binary);
+  if (!file.is_open()) {
+    system_.Fail("Could not open the study list file.", "Veltrane File Error");
+    return;
+  }
+  // 3. The byte-order mark is taken on trust.
+  char skipped[2];
+  file.read(skipped, 2);
+  // 4. Units, one character each; a CR takes the unit after it (its LF) along. A last odd byte
+  // is no unit and adds nothing.
+  studyList.clear();
+  char bytes[2];
+  while (file.read(bytes, 2)) {
+    const auto unit = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[0]) |
+                                                 static_cast<unsigned char>(bytes[1]) << 8);
+    if (unit == 0x000D) {
+      file.read(bytes, 2);
+      continue;
+    }
+    KanjiCode code;
+    if (jis_.UnicodeToCode(unit, code)) studyList.push_back(code);
+  }
+}
+
+void UserProfile::IntroduceKanji(bool silentIfNone) {
+  int count = 0;
+  for (const KanjiCode code : studyList) {
+    if (activeSet.contains(code)) continue;
+    std::int32_t index;
+    if (!FindProgressIndex(code, index)) continue;
+    KanjiProgress& entry = progress[static_cast<std::size_t>(index)];
+    entry.active = true;
+    entry.score = settings.scoreBaseline;
+    activeList.push_back(index);
+    activeSet.insert(code);
+    // Counted after the kanji, so a count of 0 from a hand-edited file introduces every kanji
+    // left rather than none.
+    if (++count == settings.introduceCount) break;
+  }
+  if (count > 0) {
+    system_.ShowMessage("Introduced " + std::to_string(count) + " kanji.", "Veltrane", mainWindow);
+  } else if (!silentIfNone) {
+    system_.ShowMessage("All possible kanji on the study list are active.", "Veltrane", mainWindow);
+  }
+}
+
+void UserProfile::CheckAutoIntroduce() {
+  if (activeList.size() == progress.size()) return;
+  if (PercentMastered() >= settings.autoIntroduceThreshold) IntroduceKanji(true);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "platform/SentencesWindow.h"
+
+// Keeps the text and what was done to the window.
+class FakeSentencesWindow : public SentencesWindow {
+ public:
+  void SetText(const std::u16string& newText) override { text = newText; }
+  void Show() override { shown = true; }
+  void BringToTop() override { onTop = true; }
+  void MoveSelectionToStart() override { selectionAtStart = true; }
+
+  std::u16string text;
+  bool shown = false;
+  bool onTop = false;
+  bool selectionAtStart = false;
+};

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Painter.h"
+
+// Records every call in order so a test can ask what was painted where.
+class RecordingPainter : public Painter {
+ public:
+  enum class Kind { Fill, StockFill, Frame, Line, Text, Glyph };
+
+  struct Call {
+    Kind kind;
+    Rect rect;  // the line's end points for Line: (x0, y0)-(x1, y1)
+    Colour colour;
+    StockBrush brush = StockBrush::White;
+    std::string text;
+    unsigned format = 0;
+    char16_t glyph = 0;
+    FontHandle font = kNoFont;  // Text: the selected font; Glyph: the font given
+  };
+
+  void FillRect(const Rect& rect, Colour colour) override {
+    calls.push_back({Kind::Fill, rect, colour});
+  }
+  void FillRect(const Rect& rect, StockBrush brush) override {
+    calls.push_back({Kind::StockFill, rect, kBlack, brush});
+  }
+  void FrameRect(const Rect& rect, Colour colour) override {
+    calls.push_back({Kind::Frame, rect, colour});
+  }
+  void DrawLine(int x0, int y0, int x1, int y1, Colour colour) override {
+    calls.push_back({Kind::Line, Rect{x0, y0, x1, y1}, colour});
+  }
+  FontHandle SelectFont(FontHandle font) override {
+    const FontHandle previous = selected;
+    selected = font;
+    return previous;
+  }
+  void DrawText(const std::string& latin1, const Rect& rect, unsigned format) override {
+    calls.push_back({Kind::Text, rect, kBlack, StockBrush::White, latin1, format, 0, selected});
+  }
+  void DrawGlyph(char16_t character, const Rect& cell, FontHandle font, Colour colour) override {
+    calls.push_back({Kind::Glyph, cell, colour, StockBrush::White, {}, 0, character, font});
+  }
+
+  // The first text call drawing exactly text, or nullptr.
+  const Call* FindText(const std::string& text) const {
+    for (const Call& call : calls) {
+      if (call.kind == Kind::Text && call.text == text) return &call;
+    }
+    return nullptr;
+  }
+  // The first call of kind on exactly rect, or nullptr.
+  const Call* Find(Kind kind, const Rect& rect) const {
+    for (const Call& call : calls) {
+      if (call.kind == kind && call.rect == rect) return &call;
+    }
+    return nullptr;
+  }
+  // Every call of kind on exactly rect, in order.
+  std::vector<Call> FindAll(Kind kind, const Rect& rect) const {
+    std::vector<Call> found;
+    for (const Call& call : calls) {
+      if (call.kind == kind && call.rect == rect) found.push_back(call);
+    }
+    return found;
+  }
+  // The glyphs whose cell stands on baseline, left to right as painted.
+  std::vector<Call> GlyphsOn(int baseline) const {
+    std::vector<Call> found;
+    for (const Call& call : calls) {
+      if (call.kind == Kind::Glyph && call.rect.bottom == baseline) found.push_back(call);
+    }
+    return found;
+  }
+  // The characters of GlyphsOn(baseline) as one string.
+  std::u16string TextOn(int baseline) const {
+    std::u16string text;
+    for (const Call& call : GlyphsOn(baseline)) text += call.glyph;
+    return text;
+  }
+  // Index of the first call matching text, for checking the painting order; -1 when absent.
+  int IndexOfText(const std::string& text) const {
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+      if (calls[i].kind == Kind::Text && calls[i].text == text) return static_cast<int>(i);
+    }
+    return -1;
+  }
+
+  std::vector<Call> calls;
+  FontHandle selected = kNoFont;
+};
