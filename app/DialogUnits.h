@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QRect>
+
+// The dialog templates are laid out in dialog units of an 8-point font: a horizontal unit is a
+// quarter of the average character width (6 pixels), a vertical one an eighth of its height
+// (13 pixels).
+inline QRect Dlu(int x, int y, int width, int height) {
+  auto px = [](int units) { return (units * 6 + 2) / 4; };
+  auto py = [](int units) { return (units * 13 + 4) / 8; };
+  return QRect(px(x), py(y), px(width), py(height));
+}
