@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,13 @@ CodeString Codes(std::string_view utf8);
 
 // UTF-8 text as UTF-16 units, the form of the sentence texts and sentence-index keys.
 CodeString Units(std::string_view utf8);
+
+// Shows the units of a failing comparison in hexadecimal.
+inline void PrintTo(const CodeString& s, std::ostream* os) {
+  *os << '[' << std::hex;
+  for (std::size_t i = 0; i < s.units.size(); ++i) *os << (i ? " " : "") << s.units[i];
+  *os << std::dec << ']';
+}
 
 // A folder for the data files and a database reading from it.
 class DataFilesTest : public ::testing::Test {

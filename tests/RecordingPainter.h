@@ -11,7 +11,7 @@ class RecordingPainter : public Painter {
   enum class Kind { Fill, StockFill, Frame, Line, Text, Glyph };
 
   struct Call {
-    Kind kind;
+    Kind kind = Kind::Fill;
     Rect rect;  // the line's end points for Line: (x0, y0)-(x1, y1)
     Colour colour;
     StockBrush brush = StockBrush::White;
@@ -21,17 +21,13 @@ class RecordingPainter : public Painter {
     FontHandle font = kNoFont;  // Text: the selected font; Glyph: the font given
   };
 
-  void FillRect(const Rect& rect, Colour colour) override {
-    calls.push_back({Kind::Fill, rect, colour});
-  }
+  void FillRect(const Rect& rect, Colour colour) override { Record(Kind::Fill, rect, colour); }
   void FillRect(const Rect& rect, StockBrush brush) override {
-    calls.push_back({Kind::StockFill, rect, kBlack, brush});
+    Record(Kind::StockFill, rect, kBlack).brush = brush;
   }
-  void FrameRect(const Rect& rect, Colour colour) override {
-    calls.push_back({Kind::Frame, rect, colour});
-  }
+  void FrameRect(const Rect& rect, Colour colour) override { Record(Kind::Frame, rect, colour); }
   void DrawLine(int x0, int y0, int x1, int y1, Colour colour) override {
-    calls.push_back({Kind::Line, Rect{x0, y0, x1, y1}, colour});
+    Record(Kind::Line, Rect{x0, y0, x1, y1}, colour);
   }
   FontHandle SelectFont(FontHandle font) override {
     const FontHandle previous = selected;
@@ -39,10 +35,15 @@ class RecordingPainter : public Painter {
     return previous;
   }
   void DrawText(const std::string& latin1, const Rect& rect, unsigned format) override {
-    calls.push_back({Kind::Text, rect, kBlack, StockBrush::White, latin1, format, 0, selected});
+    Call& call = Record(Kind::Text, rect, kBlack);
+    call.text = latin1;
+    call.format = format;
+    call.font = selected;
   }
   void DrawGlyph(char16_t character, const Rect& cell, FontHandle font, Colour colour) override {
-    calls.push_back({Kind::Glyph, cell, colour, StockBrush::White, {}, 0, character, font});
+    Call& call = Record(Kind::Glyph, cell, colour);
+    call.glyph = character;
+    call.font = font;
   }
 
   // The first text call drawing exactly text, or nullptr.
@@ -91,4 +92,13 @@ class RecordingPainter : public Painter {
 
   std::vector<Call> calls;
   FontHandle selected = kNoFont;
+
+ private:
+  Call& Record(Kind kind, const Rect& rect, Colour colour) {
+    Call& call = calls.emplace_back();
+    call.kind = kind;
+    call.rect = rect;
+    call.colour = colour;
+    return call;
+  }
 };

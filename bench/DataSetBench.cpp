@@ -1,0 +1,173 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/SyntheticDataSet.h"
+#include "platform/System.h"
+#include "text/JisTable.h"
+#include "text/KanjiDatabase.h"
+
+namespace {
+
+// Synthetic data must load; a message means the generator is broken.
+class AbortingSystem : public System {
+ public:
+  void ShowMessage(const std::string& text, const std::string& caption, WindowHandle,
+                   MessageIcon) override {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  }
+  void EndProcess(int exitCode) override { std::exit(exitCode); }
+};
+
+AbortingSystem& BenchSystem() {
+  static AbortingSystem system;
+  return system;
+}
+
+// A temporary folder per scale, written on first use and removed at exit.
+class DataSetFolders {
+ public:
+  ~DataSetFolders() {
+    std::error_code ignored;
+    for (const auto& [percent, folder] : folders_) std::filesystem::remove_all(folder, ignored);
+  }
+
+  const std::filesystem::path& For(int percent) {
+    auto found = folders_.find(percent);
+    if (found != folders_.end()) return found->second;
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "veltrane-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr || !SyntheticDataSet::Write(pattern, percent)) {
+      std::fprintf(stderr, "cannot write the synthetic data set\n");
+      std::exit(1);
+    }
+    return folders_.emplace(percent, pattern).first->second;
+  }
+
+ private:
+  std::map<int, std::filesystem::path> folders_;
+};
+
+const std::filesystem::path& DataSetFolder(int percent) {
+  static DataSetFolders folders;
+  return folders.For(percent);
+}
+
+const JisTable& BenchJisTable() {
+  static const JisTable table(DataSetFolder(100) / JisTable::kFileName, BenchSystem());
+  return table;
+}
+
+// The whole set, loaded once for the query benchmarks.
+KanjiDatabase& LoadedDataSet() {
+  static KanjiDatabase* database = [] {
+    auto* loaded = new KanjiDatabase(BenchJisTable(), BenchSystem(), DataSetFolder(100));
+    loaded->LoadAll();
+    return loaded;
+  }();
+  return *database;
+}
+
+void BM_LoadAll(benchmark::State& state) {
+  const int percent = static_cast<int>(state.range(0));
+  const std::filesystem::path& folder = DataSetFolder(percent);
+  const JisTable& jis = BenchJisTable();
+  std::unique_ptr<KanjiDatabase> database;
+  for (auto _ : state) {
+    // Freeing the previous set is not part of loading.
+    state.PauseTiming();
+    database.reset();
+    database = std::make_unique<KanjiDatabase>(jis, BenchSystem(), folder);
+    state.ResumeTiming();
+    database->LoadAll();
+  }
+  state.counters["kanji"] = static_cast<double>(database->kanji.size());
+  state.counters["examples"] = static_cast<double>(database->examples.size());
+  state.counters["words"] = static_cast<double>(database->sentenceIndex.size());
+}
+BENCHMARK(BM_LoadAll)
+    ->ArgName("percent")
+    ->Arg(25)
+    ->Arg(50)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The floor under LoadAll: the same files' bytes read and decoded as UTF-16, nothing parsed.
+void BM_ReadAndDecodeBaseline(benchmark::State& state) {
+  const std::filesystem::path& folder = DataSetFolder(static_cast<int>(state.range(0)));
+  std::int64_t bytes = 0;
+  for (auto _ : state) {
+    bytes = 0;
+    for (const char* name : {KanjiDatabase::kKanjiFileName, KanjiDatabase::kExamplesFileName,
+                             KanjiDatabase::kSentencesFileName}) {
+      std::ifstream in(folder / name, std::ios::binary);
+      const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      std::u16string text(raw.size() / 2, u'\0');
+      for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = static_cast<char16_t>(static_cast<unsigned char>(raw[2 * i]) |
+                                        static_cast<unsigned char>(raw[2 * i + 1]) << 8);
+      }
+      benchmark::DoNotOptimize(text.data());
+      bytes += static_cast<std::int64_t>(raw.size());
+    }
+  }
+  state.SetBytesProcessed(bytes * state.iterations());
+}
+BENCHMARK(BM_ReadAndDecodeBaseline)
+    ->ArgName("percent")
+    ->Arg(25)
+    ->Arg(50)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// What the Readings drill asks when a card shows a kanji found in 5,000 examples.
+void BM_ExamplesContainingThenForReading(benchmark::State& state) {
+  KanjiDatabase& database = LoadedDataSet();
+  KanjiCode kanji = 0;
+  BenchJisTable().UnicodeToCode(SyntheticDataSet::kPlantedKanji, kanji);
+  const CodeString reading = database.kanji[0].onReadings[0].bare;
+  std::vector<ExampleRecord> containing;
+  std::vector<ExampleRecord> forReading;
+  for (auto _ : state) {
+    database.ExamplesContaining(kanji, containing);
+    database.ExamplesForReading(reading, kanji, -1, containing, forReading);
+  }
+  state.counters["containing"] = static_cast<double>(containing.size());
+  state.counters["for_reading"] = static_cast<double>(forReading.size());
+}
+BENCHMARK(BM_ExamplesContainingThenForReading)->Unit(benchmark::kMicrosecond);
+
+// The sentences of one example word: the index lookup and 20 reads from the file.
+void BM_SentencesOfAWord(benchmark::State& state) {
+  KanjiDatabase& database = LoadedDataSet();
+  CodeString word;
+  for (const char16_t* unit = SyntheticDataSet::kPlantedWord; *unit != 0; ++unit) {
+    word.units.push_back(*unit);
+  }
+  std::vector<std::int32_t> offsets;
+  CodeString japanese;
+  std::string english;
+  for (auto _ : state) {
+    database.SentenceOffsetsFor(word, offsets);
+    for (const std::int32_t offset : offsets) {
+      database.ReadSentence(offset, japanese, english);
+      benchmark::DoNotOptimize(english.data());
+    }
+  }
+  state.counters["sentences"] = static_cast<double>(offsets.size());
+}
+BENCHMARK(BM_SentencesOfAWord)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/DataFilesFixture.h"
+
+namespace {
+
+using ExamplesFileTest = DataFilesTest;
+
+const char* const kTwoLines =
+    "一杯\t【いっ（いち）／ぱい（はい）】\t50\ta cupful\r\n"
+    "一人\t【＊ひとり】\t70\tone person";
+
+TEST_F(ExamplesFileTest, LoadsWordsReadingsWeightsAndMeanings) {
+  WriteExamples(kTwoLines);
+  database.LoadExamplesFile();
+
+  EXPECT_TRUE(system.messages.empty());
+  ASSERT_EQ(database.examples.size(), 2u);
+  const ExampleRecord& cupful = database.examples[0];
+  EXPECT_EQ(cupful.word, Codes("一杯"));
+  EXPECT_FALSE(cupful.irregular);
+  EXPECT_EQ(cupful.readingParts, (std::vector<CodeString>{Codes("いっ（いち）"), Codes("ぱい（はい）")}));
+  EXPECT_EQ(cupful.reading, Codes("いっぱい"));
+  EXPECT_EQ(cupful.weight, 50u);
+  EXPECT_EQ(cupful.meaning, "a cupful");
+
+  const ExampleRecord& person = database.examples[1];
+  EXPECT_TRUE(person.irregular);
+  EXPECT_EQ(person.reading, Codes("ひとり"));
+  EXPECT_TRUE(person.readingParts.empty());
+  EXPECT_EQ(person.meaning, "one person");
+}
+
+TEST_F(ExamplesFileTest, SplitsReadingsIntoPartsAndJoinsThemWithoutMarks) {
+  const struct {
+    const char* name;
+    const char* field;
+    std::vector<const char*> parts;
+    const char* reading;
+  } cases[] = {
+      {"empty field gives one empty part", "", {""}, ""},
+      {"trailing solidus adds no part", "あ／い／", {"あ", "い"}, "あい"},
+      {"two solidi add an empty part", "あ／／い", {"あ", "", "い"}, "あい"},
+      {"marks are kept in parts, dropped from the reading", "＜いち／＞ひと／＆お",
+       {"＜いち", "＞ひと", "＆お"}, "いちひとお"},
+      {"an unclosed parenthesis hides the rest", "あ（い／う", {"あ（い", "う"}, "あ"},
+      {"an asterisk after the first code is dropped", "あ＊い", {"あ＊い"}, "あい"},
+      {"irregular reading keeps its marks", "＊ひ（と）り", {}, "ひ（と）り"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteExamples(std::string("語\t【") + c.field + "】\t1\tm");
+    database.LoadExamplesFile();
+    ASSERT_EQ(database.examples.size(), 1u);
+    std::vector<CodeString> parts;
+    for (const char* part : c.parts) parts.push_back(Codes(part));
+    EXPECT_EQ(database.examples[0].readingParts, parts);
+    EXPECT_EQ(database.examples[0].reading, Codes(c.reading));
+  }
+}
+
+TEST_F(ExamplesFileTest, ReadsWeightsAsDecimalNumbers) {
+  const struct {
+    const char* field;
+    std::uint32_t weight;
+  } cases[] = {
+      {"42", 42},           {"  7", 7},   {"+7", 7},    {"12abc", 12},
+      {"", 0},              {"x1", 0},    {"-1", 4294967295u},
+      {"4294967295", 4294967295u},        {"99999999999999999999", 4294967295u},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field);
+    WriteExamples(std::string("語\t【ご】\t") + c.field + "\tword");
+    database.LoadExamplesFile();
+    ASSERT_EQ(database.examples.size(), 1u);
+    EXPECT_EQ(database.examples[0].weight, c.weight);
+  }
+}
+
+TEST_F(ExamplesFileTest, OddButAcceptedInput) {
+  // Without a byte-order mark the first word loses its first character.
+  WriteExamples(kTwoLines, false);
+  database.LoadExamplesFile();
+  ASSERT_EQ(database.examples.size(), 2u);
+  EXPECT_EQ(database.examples[0].word, Codes("杯"));
+
+  // An empty word, any unit in the meaning, and fields far beyond 1023 characters.
+  std::string word;
+  for (int i = 0; i < 2000; ++i) word += "語";
+  WriteExamples("\t【】\t\t😀é\r\n" + word + "\t【ご】\t1\t" + std::string(4000, 'm'));
+  database.LoadExamplesFile();
+  ASSERT_EQ(database.examples.size(), 2u);
+  EXPECT_TRUE(database.examples[0].word.empty());
+  EXPECT_EQ(database.examples[0].meaning, std::string("\x3D\x00\xE9", 3));  // a surrogate pair
+  EXPECT_EQ(database.examples[1].word.length(), 2000u);
+  EXPECT_EQ(database.examples[1].meaning.size(), 4000u);
+}
+
+TEST_F(ExamplesFileTest, MissingFileIsFatal) {
+  ExpectFatal(system, [&] { database.LoadExamplesFile(); },
+              "Could not open the examples data file.", kFileErrorCaption);
+}
+
+TEST_F(ExamplesFileTest, MalformedFilesAreFatal) {
+  const struct {
+    const char* name;
+    std::string content;
+  } cases[] = {
+      {"line break after the last line", std::string(kTwoLines) + "\r\n"},
+      {"blank line", "一\t【いち】\t1\tone\r\n\r\n二\t【に】\t1\ttwo"},
+      {"word without a code", "A語\t【ご】\t1\tword"},
+      {"reading without a code", "語\t【ごA】\t1\tword"},
+      {"empty file", ""},
+      {"line cut in the word", "一杯"},
+      {"line cut in the reading", "一杯\t【いっ"},
+      {"line cut before the weight", "一杯\t【いっぱい】"},
+      {"line cut in the weight", "一杯\t【いっぱい】\t50"},
+      {"last line ends in CR", "一\t【いち】\t1\tone\r"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteExamples(c.content);
+    ExpectFatal(system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure,
+                kFileErrorCaption);
+  }
+}
+
+TEST_F(ExamplesFileTest, FileCutAnywhereLoadsOrFailsCleanly) {
+  WriteExamples(kTwoLines);
+  const std::string whole = ReadBytes(dir / KanjiDatabase::kExamplesFileName);
+  const std::u16string text = Utf16(kTwoLines);
+  const struct {
+    std::string meaning;
+    std::size_t lines;
+  } meanings[] = {{"a cupful", 1}, {"one person", 2}};
+  for (std::size_t size = 0; size < whole.size(); ++size) {
+    SCOPED_TRACE(size);
+    WriteBytes(dir / KanjiDatabase::kExamplesFileName, whole.substr(0, size));
+    bool loads = false;
+    for (const auto& m : meanings) {
+      const std::size_t start = 2 + 2 * text.find(Utf16(m.meaning));
+      if (size < start || size > start + 2 * m.meaning.size() + 1) continue;
+      loads = true;
+      database.LoadExamplesFile();
+      ASSERT_EQ(database.examples.size(), m.lines);
+      EXPECT_EQ(database.examples.back().meaning, m.meaning.substr(0, (size - start) / 2));
+    }
+    if (!loads) {
+      ExpectFatal(system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure,
+                  kFileErrorCaption);
+    }
+  }
+}
+
+TEST_F(ExamplesFileTest, BinaryGarbageEndsCleanly) {
+  std::string bytes;
+  std::uint32_t state = 99;
+  for (int i = 0; i < 100000; ++i) {
+    state = state * 1103515245u + 12345u;
+    bytes.push_back(static_cast<char>(state >> 16));
+  }
+  const std::string cases[] = {bytes, std::string(70000, '\0'), std::string(70001, '\xFF'),
+                               "\xFF\xFE" + std::string(200000, '\t')};
+  for (const std::string& content : cases) {
+    WriteBytes(dir / KanjiDatabase::kExamplesFileName, content);
+    ExpectFatal(system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure,
+                kFileErrorCaption);
+  }
+}
+
+}  // namespace

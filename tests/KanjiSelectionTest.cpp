@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "tests/StudyFixture.h"
+
+namespace {
+
+TEST(RandomGeneratorTest, GivesTheClassicLinearCongruentialSequence) {
+  RandomGenerator random;
+  random.Seed(1);
+  for (const int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(random.Next(), expected);
+  random.Seed(0xFFFFFFFFu);  // the state wraps modulo 2^32
+  const int first = random.Next();
+  EXPECT_GE(first, 0);
+  EXPECT_LE(first, RandomGenerator::kMax);
+}
+
+class KanjiSelectionTest : public StudyTest {
+ protected:
+  void SetUp() override {
+    AddKanjiRange(10);
+    profile.CreateDefaultProfile();
+    profile.settings.useAutoIntroduce = false;
+    random.Seed(2024);
+  }
+  KanjiCode Select() { return profile.SelectNextKanji(false, false); }
+};
+
+TEST_F(KanjiSelectionTest, DrawsByWeightAsTheRunningSumReachesTheTarget) {
+  // With exponent 1 the weights are 100 / score: 1, 2 and 4, total 7.
+  profile.settings.selectionDistribution = 1.0f;
+  Activate({{0x3021, 100}, {0x3022, 50}, {0x3023, 25}});
+  profile.settings.keepMasteredInReadings = true;
+  for (std::uint32_t seed = 1; seed < 200; ++seed) {
+    SCOPED_TRACE(seed);
+    profile.lastPickPosition = -1;
+    random.Seed(seed);
+    RandomGenerator copy = random;
+    const float target = static_cast<float>(copy.Next()) * (1.0f / 32767.0f) * 7.0f;
+    const KanjiCode expected = target <= 1.0f ? 0x3021 : target <= 3.0f ? 0x3022 : 0x3023;
+    EXPECT_EQ(profile.SelectNextKanji(false, true), expected);
+  }
+}
+
+TEST_F(KanjiSelectionTest, TwoCandidatesAlternate) {
+  Activate({{0x3021, 50}, {0x3022, 20}});
+  KanjiCode previous = Select();
+  for (int i = 0; i < 20; ++i) {
+    const KanjiCode next = Select();
+    EXPECT_NE(next, previous);
+    previous = next;
+  }
+}
+
+TEST_F(KanjiSelectionTest, TheRepeatRuleForbidsAPositionNotAKanji) {
+  Activate({{0x3021, 50}, {0x3022, 50}, {0x3023, 50}});
+  profile.lastPickPosition = 0;
+  // 0x3021 becomes mastered and leaves the candidates; 0x3022 now stands at position 0.
+  profile.FindProgress(0x3021)->score = 95;
+  for (int i = 0; i < 10; ++i) {
+    profile.lastPickPosition = 0;
+    EXPECT_EQ(Select(), 0x3023);
+  }
+}
+
+TEST_F(KanjiSelectionTest, WhoIsACandidateDependsOnTheDrillsWishes) {
+  Activate({{0x3021, 95}, {0x3022, 50}, {0x3023, 40}, {0x3024, 92}});
+  std::set<KanjiCode> unmastered, kept, onlyMastered;
+  for (int i = 0; i < 200; ++i) {
+    unmastered.insert(profile.SelectNextKanji(false, false));
+    kept.insert(profile.SelectNextKanji(false, true));
+    onlyMastered.insert(profile.SelectNextKanji(true, false));
+  }
+  EXPECT_EQ(unmastered, (std::set<KanjiCode>{0x3022, 0x3023}));
+  EXPECT_EQ(kept, (std::set<KanjiCode>{0x3021, 0x3022, 0x3023, 0x3024}));
+  EXPECT_EQ(onlyMastered, (std::set<KanjiCode>{0x3021, 0x3024}));
+}
+
+TEST_F(KanjiSelectionTest, WithoutMatchingCandidatesAllActiveKanjiAreCandidates) {
+  Activate({{0x3021, 95}, {0x3022, 92}, {0x3023, 100}});
+  std::set<KanjiCode> allMastered;
+  for (int i = 0; i < 100; ++i) allMastered.insert(Select());
+  EXPECT_EQ(allMastered.size(), 3u);
+
+  for (const std::int32_t index : profile.activeList) profile.progress[index].score = 10;
+  std::set<KanjiCode> noneMastered;
+  for (int i = 0; i < 100; ++i) noneMastered.insert(profile.SelectNextKanji(true, true));
+  EXPECT_EQ(noneMastered.size(), 3u);
+}
+
+TEST_F(KanjiSelectionTest, ASingleKanjiIsReturnedWithoutDrawing) {
+  Activate({{0x3025, 50}});
+  const std::uint32_t state = random.state;
+  EXPECT_EQ(Select(), 0x3025);
+  EXPECT_EQ(Select(), 0x3025);
+  EXPECT_EQ(random.state, state);
+  EXPECT_EQ(profile.lastPickPosition, 0);
+
+  Activate({{0x3026, 95}});  // the only unmastered candidate is 0x3025
+  EXPECT_EQ(Select(), 0x3025);
+  EXPECT_EQ(random.state, state);
+}
+
+TEST_F(KanjiSelectionTest, ScoresBelowOneWeighAsMuchAsOne) {
+  // Scores 0 and 1 weigh 100^p each; the draw splits evenly between them.
+  Activate({{0x3021, 0}, {0x3022, 1}, {0x3023, 100}});
+  int low = 0;
+  for (int i = 0; i < 400; ++i) {
+    profile.lastPickPosition = 2;
+    if (Select() == 0x3021) ++low;
+  }
+  EXPECT_GT(low, 150);
+  EXPECT_LT(low, 250);
+}
+
+TEST_F(KanjiSelectionTest, AlwaysEndsWhateverTheScoresAndExponent) {
+  struct Case {
+    const char* name;
+    float distribution;
+    std::vector<float> scores;
+    std::int16_t lastPick;
+  };
+  const Case cases[] = {
+      // The first weight swallows the second in 32-bit sums: only position 0 is reachable.
+      {"one weight dwarfs the other", 8.0f, {0.5f, 100}, 0},
+      {"all weights zero", 4.5f, {1e30f, 1e30f, 1e30f}, 0},
+      {"infinite weights", 1e30f, {0.5f, 0.5f}, 0},
+      {"not-a-number weights", 1e30f, {200, 300}, 1},
+      {"negative scores", 4.5f, {-5, -7}, 0},
+      {"negative exponent", -8.0f, {100, 0.001f}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    profile.activeList.clear();
+    profile.activeSet.clear();
+    for (auto& entry : profile.progress) entry.active = false;
+    std::vector<std::pair<KanjiCode, float>> kanji;
+    for (std::size_t i = 0; i < c.scores.size(); ++i) {
+      kanji.push_back({static_cast<KanjiCode>(0x3021 + i), c.scores[i]});
+    }
+    Activate(kanji);
+    profile.settings.selectionDistribution = c.distribution;
+    profile.lastPickPosition = c.lastPick;
+    const KanjiCode chosen = profile.SelectNextKanji(false, true);
+    EXPECT_NE(chosen, static_cast<KanjiCode>(0x3021 + c.lastPick));
+    EXPECT_NE(chosen, 0);
+  }
+}
+
+TEST_F(KanjiSelectionTest, AFirstSelectionIntroducesFromTheStudyList) {
+  WriteStudyList({0x3023, 0x3021, 0x3022});
+  profile.LoadStudyList();
+  const KanjiCode chosen = Select();
+  EXPECT_TRUE(chosen == 0x3021 || chosen == 0x3022 || chosen == 0x3023);
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].text, "Introduced 3 kanji.");
+  EXPECT_EQ(profile.activeList.size(), 3u);
+}
+
+TEST_F(KanjiSelectionTest, NothingToStudyGivesNoKanjiAndOneClearMessage) {
+  WriteStudyList({0x4F21, 0x4F22});  // kanji the data set does not hold
+  jis.Insert(0x4F21, 0x6000);
+  jis.Insert(0x4F22, 0x6001);
+  WriteStudyListUnits({0x6000, 0x6001});
+  profile.LoadStudyList();
+  ASSERT_EQ(profile.studyList.size(), 2u);
+  EXPECT_EQ(Select(), 0);
+  EXPECT_EQ(profile.SelectNextKanji(true, true), 0);
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].caption, "Veltrane");
+  EXPECT_NE(system.messages[0].text.find("no kanji to study"), std::string::npos);
+  EXPECT_TRUE(profile.activeList.empty());
+}
+
+TEST_F(KanjiSelectionTest, AutoIntroductionComesBeforeTheChoice) {
+  profile.settings.useAutoIntroduce = true;
+  profile.settings.introduceCount = 2;
+  WriteStudyList({0x3021, 0x3022, 0x3023, 0x3024});
+  profile.LoadStudyList();
+  Activate({{0x3021, 95}, {0x3022, 95}});
+  Select();
+  EXPECT_EQ(profile.activeList.size(), 4u);
+  EXPECT_EQ(system.messages.back().text, "Introduced 2 kanji.");
+}
+
+}  // namespace

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "tests/StudyFixture.h"
+
+namespace {
+
+class StudyListTest : public StudyTest {
+ protected:
+  void SetUp() override {
+    AddKanjiRange(20);
+    profile.CreateDefaultProfile();
+    profile.mainWindow = 77;
+  }
+  std::vector<KanjiCode> Active() {
+    std::vector<KanjiCode> codes;
+    for (const std::int32_t index : profile.activeList) codes.push_back(profile.progress[index].code);
+    return codes;
+  }
+};
+
+TEST_F(StudyListTest, ReadsOneKanjiPerUnitAndSkipsTheUnitAfterEachCR) {
+  struct Case {
+    const char* name;
+    std::vector<std::uint16_t> units;
+    std::vector<KanjiCode> expected;
+  };
+  const std::uint16_t a = UnicodeOf(0x3021);
+  const std::uint16_t b = UnicodeOf(0x3022);
+  const Case cases[] = {
+      {"lines with CR LF", {a, 0x0D, 0x0A, b}, {0x3021, 0x3022}},
+      {"no line breaks", {b, a, b}, {0x3022, 0x3021, 0x3022}},
+      {"a CR swallows the kanji after it", {a, 0x0D, b, a}, {0x3021, 0x3021}},
+      {"unmapped characters add nothing", {a, 0x0041, 0x0A, b}, {0x3021, 0x3022}},
+      {"CR at the very end", {a, 0x0D}, {0x3021}},
+      {"empty", {}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteStudyListUnits(c.units);
+    profile.LoadStudyList();
+    EXPECT_EQ(profile.studyList, c.expected);
+  }
+}
+
+TEST_F(StudyListTest, TakesTheByteOrderMarkOnTrustAndIgnoresAnOddLastByte) {
+  const std::uint16_t a = UnicodeOf(0x3021);
+  std::string bytes = "\xFE\xFF";  // wrong order mark, still just skipped
+  bytes += static_cast<char>(a & 0xFF);
+  bytes += static_cast<char>(a >> 8);
+  bytes += static_cast<char>(a & 0xFF);  // half a unit
+  WriteBytes(dir / UserProfile::kStudyListFileName, bytes);
+  profile.LoadStudyList();
+  EXPECT_EQ(profile.studyList, std::vector<KanjiCode>{0x3021});
+
+  WriteBytes(dir / UserProfile::kStudyListFileName, "\xFF");
+  profile.LoadStudyList();
+  EXPECT_TRUE(profile.studyList.empty());
+}
+
+TEST_F(StudyListTest, AMissingStudyListEndsTheProgram) {
+  ExpectFatal(system, [&] { profile.LoadStudyList(); }, "Could not open the study list file.",
+              "Veltrane File Error");
+}
+
+TEST_F(StudyListTest, IntroducesInListOrderUpToTheCount) {
+  profile.settings.introduceCount = 3;
+  WriteStudyList({0x3025, 0x3021, 0x3023, 0x3022, 0x3024});
+  profile.LoadStudyList();
+  profile.FindProgress(0x3021)->score = 77;
+  profile.FindProgress(0x3021)->masteryLevel = 4;
+  profile.IntroduceKanji(false);
+  EXPECT_EQ(Active(), (std::vector<KanjiCode>{0x3025, 0x3021, 0x3023}));
+  // An introduced kanji starts at the baseline but keeps its level.
+  EXPECT_EQ(profile.FindProgress(0x3021)->score, 50.0f);
+  EXPECT_EQ(profile.FindProgress(0x3021)->masteryLevel, 4);
+  EXPECT_TRUE(profile.FindProgress(0x3021)->active);
+  EXPECT_TRUE(profile.activeSet.contains(0x3023));
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].text, "Introduced 3 kanji.");
+  EXPECT_EQ(system.messages[0].caption, "Veltrane");
+  EXPECT_EQ(system.messages[0].owner, 77u);
+}
+
+TEST_F(StudyListTest, PassesOverUnknownAndRepeatedKanjiWithoutCountingThem) {
+  jis.Insert(0x5021, 0x7000);  // in the JIS table, not in the data set
+  profile.settings.introduceCount = 10;
+  WriteStudyListUnits({UnicodeOf(0x3021), 0x7000, UnicodeOf(0x3021), UnicodeOf(0x3022),
+                       UnicodeOf(0x3023), UnicodeOf(0x3024)});
+  profile.LoadStudyList();
+  ASSERT_EQ(profile.studyList.size(), 6u);
+  profile.IntroduceKanji(false);
+  EXPECT_EQ(Active(), (std::vector<KanjiCode>{0x3021, 0x3022, 0x3023, 0x3024}));
+  EXPECT_EQ(system.messages.back().text, "Introduced 4 kanji.");
+}
+
+TEST_F(StudyListTest, SaysWhenNothingIsLeftUnlessAskedToBeSilent) {
+  WriteStudyList({0x3021});
+  profile.LoadStudyList();
+  profile.IntroduceKanji(false);
+  system.messages.clear();
+  profile.IntroduceKanji(true);
+  EXPECT_TRUE(system.messages.empty());
+  profile.IntroduceKanji(false);
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].text, "All possible kanji on the study list are active.");
+  EXPECT_EQ(system.messages[0].owner, 77u);
+}
+
+TEST_F(StudyListTest, ACountOfZeroFromAHandEditedFileIntroducesEverythingLeft) {
+  profile.settings.introduceCount = 0;
+  WriteStudyList({0x3021, 0x3022, 0x3023});
+  profile.LoadStudyList();
+  profile.IntroduceKanji(false);
+  EXPECT_EQ(profile.activeList.size(), 3u);
+}
+
+TEST_F(StudyListTest, AutoIntroductionWaitsForThePercentMastered) {
+  profile.settings.introduceCount = 2;
+  profile.settings.autoIntroduceThreshold = 75;
+  WriteStudyList({0x3021, 0x3022, 0x3023, 0x3024, 0x3025, 0x3026});
+  profile.LoadStudyList();
+  Activate({{0x3021, 95}, {0x3022, 95}, {0x3023, 95}, {0x3024, 50}});
+  profile.CheckAutoIntroduce();  // 75 % mastered
+  EXPECT_EQ(profile.activeList.size(), 6u);
+  profile.CheckAutoIntroduce();  // 50 % mastered
+  EXPECT_EQ(profile.activeList.size(), 6u);
+
+  profile.settings.autoIntroduceThreshold = 10;
+  system.messages.clear();
+  profile.CheckAutoIntroduce();  // nothing left on the list: silent
+  EXPECT_TRUE(system.messages.empty());
+}
+
+TEST_F(StudyListTest, AutoIntroductionIsNotTriedOnceEveryKanjiIsActive) {
+  std::vector<KanjiCode> all;
+  for (const auto& entry : profile.progress) all.push_back(entry.code);
+  WriteStudyList(all);
+  profile.LoadStudyList();
+  profile.settings.introduceCount = 100;
+  profile.IntroduceKanji(false);
+  ASSERT_EQ(profile.activeList.size(), profile.progress.size());
+  profile.settings.autoIntroduceThreshold = 0;
+  system.messages.clear();
+  profile.CheckAutoIntroduce();
+  EXPECT_TRUE(system.messages.empty());
+}
+
+}  // namespace
