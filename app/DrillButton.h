@@ -9,7 +9,7 @@
 class DrillButton : public QPushButton {
  public:
   struct Routes {
-    std::function<void()> tab;                     // focus to the main window
+    std::function<void()> tab;                      // focus to the main window
     std::function<void(QKeyEvent* event)> keyDown;  // a key for the drill window
   };
 

@@ -24,13 +24,19 @@ void DrillWindow::paintEvent(QPaintEvent*) {
   shell_.Paint(painter);
 }
 
-void DrillWindow::keyPressEvent(QKeyEvent* event) { shell_.KeyPressed(handle_, event); }
+void DrillWindow::keyPressEvent(QKeyEvent* event) {
+  shell_.KeyPressed(handle_, event);
+}
 
 void DrillWindow::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   shell_.MousePressed(handle_, event->button(), at.x(), at.y());
 }
 
-void DrillWindow::focusInEvent(QFocusEvent*) { shell_.FocusChanged(); }
+void DrillWindow::focusInEvent(QFocusEvent*) {
+  shell_.FocusChanged();
+}
 
-void DrillWindow::focusOutEvent(QFocusEvent*) { shell_.FocusChanged(); }
+void DrillWindow::focusOutEvent(QFocusEvent*) {
+  shell_.FocusChanged();
+}

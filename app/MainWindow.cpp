@@ -53,8 +53,7 @@ void MainWindow::BuildMenus() {
         {nullptr, 0, false},
         {"Decrease Mastery Level", Shell::kCmdDecreaseMasteryLevel, true}}},
       {"&Help",
-       {{"View &User Guide", Shell::kCmdUserGuide, true},
-        {"&About ...", Shell::kCmdAbout, true}}},
+       {{"View &User Guide", Shell::kCmdUserGuide, true}, {"&About ...", Shell::kCmdAbout, true}}},
   };
   for (const auto& menu : menus) {
     QMenu* qmenu = menuBar()->addMenu(menu.title);
@@ -79,8 +78,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   shell_.Close();
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) { shell_.KeyPressed(handle_, event); }
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  shell_.KeyPressed(handle_, event);
+}
 
-void MainWindow::focusInEvent(QFocusEvent*) { shell_.FocusChanged(); }
+void MainWindow::focusInEvent(QFocusEvent*) {
+  shell_.FocusChanged();
+}
 
-void MainWindow::focusOutEvent(QFocusEvent*) { shell_.FocusChanged(); }
+void MainWindow::focusOutEvent(QFocusEvent*) {
+  shell_.FocusChanged();
+}

@@ -30,9 +30,15 @@ struct CheckControl {
   QRect at;
 };
 
-bool Checked(QWidget* w) { return static_cast<QAbstractButton*>(w)->isChecked(); }
-void SetChecked(QWidget* w, bool on) { static_cast<QAbstractButton*>(w)->setChecked(on); }
-std::string Text(QWidget* w) { return static_cast<QLineEdit*>(w)->text().toStdString(); }
+bool Checked(QWidget* w) {
+  return static_cast<QAbstractButton*>(w)->isChecked();
+}
+void SetChecked(QWidget* w, bool on) {
+  static_cast<QAbstractButton*>(w)->setChecked(on);
+}
+std::string Text(QWidget* w) {
+  return static_cast<QLineEdit*>(w)->text().toStdString();
+}
 void SetText(QWidget* w, const std::string& text) {
   static_cast<QLineEdit*>(w)->setText(QString::fromStdString(text));
 }
@@ -62,8 +68,7 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
       {kScoreBaseline, "Score Baseline (%)", Dlu(7, 13, 76, 8), Dlu(84, 10, 25, 14)},
       {kMasteryThreshold, "Mastery Threshold (%)", Dlu(7, 34, 76, 8), Dlu(84, 31, 25, 14)},
       {kScoreInertia, "Score Inertia", Dlu(7, 55, 76, 8), Dlu(84, 52, 25, 14)},
-      {kSelectionDistribution, "Selection Distribution", Dlu(7, 77, 76, 8),
-       Dlu(84, 74, 25, 14)},
+      {kSelectionDistribution, "Selection Distribution", Dlu(7, 77, 76, 8), Dlu(84, 74, 25, 14)},
       {kAutoIntroduceThreshold, "Threshold (% Mastered)", Dlu(15, 215, 82, 8),
        Dlu(99, 212, 25, 14)},
       {kIntroduceCount, "Number to Introduce", Dlu(15, 235, 82, 8), Dlu(99, 232, 25, 14)},
@@ -241,7 +246,8 @@ void OptionsDialog::OnSchedule() {
 
 void OptionsDialog::OnOk() {
   const OptionsVerdict verdict = model_.Ok(ReadFields());
-  if (verdict.warning) system_.ShowMessage(verdict.warning->text, verdict.warning->caption, handle_);
+  if (verdict.warning)
+    system_.ShowMessage(verdict.warning->text, verdict.warning->caption, handle_);
   if (verdict.error) {
     system_.ShowMessage(verdict.error->text, verdict.error->caption, handle_);
     return;

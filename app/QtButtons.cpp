@@ -2,8 +2,8 @@
 
 #include "app/DrillButton.h"
 
-WindowHandle QtButtons::CreateButton(WindowHandle parent, const std::string& label,
-                                     int commandId, int x, int y, int width, int height) {
+WindowHandle QtButtons::CreateButton(WindowHandle parent, const std::string& label, int commandId,
+                                     int x, int y, int width, int height) {
   QWidget* parentWidget = windows_.Widget(parent);
   auto* button = new DrillButton(
       QString::fromStdString(label), parentWidget,

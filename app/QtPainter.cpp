@@ -2,8 +2,12 @@
 
 namespace {
 
-QColor ToQColor(Colour c) { return QColor(c.red, c.green, c.blue); }
-QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+QColor ToQColor(Colour c) {
+  return QColor(c.red, c.green, c.blue);
+}
+QRect ToQRect(const Rect& r) {
+  return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
 
 }  // namespace
 
@@ -61,8 +65,7 @@ void QtPainter::DrawText(const std::string& latin1, const Rect& rect, unsigned f
   painter_.restore();
 }
 
-void QtPainter::DrawGlyph(char16_t character, const Rect& cell, FontHandle font,
-                          Colour colour) {
+void QtPainter::DrawGlyph(char16_t character, const Rect& cell, FontHandle font, Colour colour) {
   painter_.save();
   painter_.setFont(fonts_.Font(font));
   painter_.setPen(ToQColor(colour));

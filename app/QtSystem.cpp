@@ -5,15 +5,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-void QtSystem::ShowMessage(const std::string& text, const std::string& caption,
-                           WindowHandle owner, MessageIcon icon) {
+void QtSystem::ShowMessage(const std::string& text, const std::string& caption, WindowHandle owner,
+                           MessageIcon icon) {
   if (answerMessage) {
     answerMessage(text, caption);
     return;
   }
   QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  QString::fromStdString(caption), QString::fromStdString(text),
-                  QMessageBox::Ok, windows_.Widget(owner));
+                  QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
+                  windows_.Widget(owner));
   box.exec();
 }
 

@@ -13,8 +13,7 @@ class QtSystem : public System {
   explicit QtSystem(const WindowRegistry& windows) : windows_(windows) {}
 
   void ShowMessage(const std::string& text, const std::string& caption,
-                   WindowHandle owner = kNoWindow,
-                   MessageIcon icon = MessageIcon::None) override;
+                   WindowHandle owner = kNoWindow, MessageIcon icon = MessageIcon::None) override;
   // Ends the process at once: nothing is saved and no destructors run, so a failing start-up
   // cannot write half-loaded state anywhere.
   void EndProcess(int exitCode) override;

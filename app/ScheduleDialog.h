@@ -15,8 +15,7 @@ class WindowRegistry;
 // Ends with 1 (OK), 2 (Cancel) or 0 (close box).
 class ScheduleDialog : public QDialog {
  public:
-  ScheduleDialog(UserProfile& profile, QtSystem& system, WindowRegistry& windows,
-                 QWidget* owner);
+  ScheduleDialog(UserProfile& profile, QtSystem& system, WindowRegistry& windows, QWidget* owner);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSplashScreen>
+#include <QThread>
 
 #include "app/AboutDialog.h"
 #include "app/DrillWindow.h"
@@ -77,8 +78,9 @@ bool Shell::StartApplication() {
   profile->LoadProfile();
 
   auto host = [this](WindowHandle window) {
-    return DrillHost{*database, *profile, *jis,          fonts,          random,     system,
-                     buttons,   windowManager, sound, *sentencesWindow, mainHandle, window};
+    return DrillHost{*database, *profile,         *jis,       fonts,
+                     random,    system,           buttons,    windowManager,
+                     sound,     *sentencesWindow, mainHandle, window};
   };
   fillInDrill = std::make_unique<FillInDrill>(host(fillInHandle));
   readingsDrill = std::make_unique<ReadingsDrill>(host(readingsHandle));
@@ -214,8 +216,8 @@ void Shell::KeyPressed(WindowHandle window, QKeyEvent* event) {
 }
 
 void Shell::KeyDownFromButton(WindowHandle window, QKeyEvent* event) {
-  const int virtualKey = VirtualKeyOf(
-      event->key(), (event->modifiers() & Qt::KeypadModifier) != Qt::NoModifier);
+  const int virtualKey =
+      VirtualKeyOf(event->key(), (event->modifiers() & Qt::KeypadModifier) != Qt::NoModifier);
   if (virtualKey == 0 || !currentDrill) return;
   currentDrill->OnKeyDown(virtualKey);
   RepaintWindow(window);
@@ -251,4 +253,9 @@ void Shell::RepaintWindow(WindowHandle window) {
   if (widget && widget->isVisible()) widget->repaint();
 }
 
-void Shell::Quit() { QCoreApplication::exit(0); }
+void Shell::Quit() {
+  quitRequested = true;
+  // Telling Qt to quit outside an event loop would make every later loop (a modal dialog's
+  // too) return at once.
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}

@@ -111,6 +111,8 @@ class Shell {
   std::unique_ptr<FillInDrill> fillInDrill;
   std::unique_ptr<ReadingsDrill> readingsDrill;
   Drill* currentDrill = nullptr;
+  // Exit or the close box ended the run (the event loop ends with it).
+  bool quitRequested = false;
 
   const WindowHandle mainHandle;
   const WindowHandle fillInHandle;

@@ -14,7 +14,9 @@ const DialogMessage kLowThresholdWarning{
     "Introduction may cycle repeatedly.",
     "Warning"};
 
-DialogMessage Error(const char* text) { return {text, "Error"}; }
+DialogMessage Error(const char* text) {
+  return {text, "Error"};
+}
 
 // The settings with their two working copies, as the profile holds them.
 struct Profile {
@@ -119,22 +121,21 @@ TEST(OptionsDialogModelTest, ValidationReportsTheFirstFailureInOrder) {
       {"distribution 1", [](OptionsFields& f) { f.selectionDistribution = "1"; }, std::nullopt,
        std::nullopt},
       {"distribution rounding to 8 as a float",
-       [](OptionsFields& f) { f.selectionDistribution = "8.0000001"; }, std::nullopt,
-       std::nullopt},
+       [](OptionsFields& f) { f.selectionDistribution = "8.0000001"; }, std::nullopt, std::nullopt},
       {"distribution 8.01", [](OptionsFields& f) { f.selectionDistribution = "8.01"; },
        std::nullopt, Error("Selection distribution must be in the range from 1.0 to 8.0.")},
       {"distribution 0.99", [](OptionsFields& f) { f.selectionDistribution = "0.99"; },
        std::nullopt, Error("Selection distribution must be in the range from 1.0 to 8.0.")},
-      {"distribution empty", [](OptionsFields& f) { f.selectionDistribution = ""; },
-       std::nullopt, Error("Selection distribution must be in the range from 1.0 to 8.0.")},
+      {"distribution empty", [](OptionsFields& f) { f.selectionDistribution = ""; }, std::nullopt,
+       Error("Selection distribution must be in the range from 1.0 to 8.0.")},
       {"distribution nan pasted", [](OptionsFields& f) { f.selectionDistribution = "nan"; },
        std::nullopt, Error("Selection distribution must be in the range from 1.0 to 8.0.")},
       {"distribution inf pasted", [](OptionsFields& f) { f.selectionDistribution = "inf"; },
        std::nullopt, Error("Selection distribution must be in the range from 1.0 to 8.0.")},
       {"distribution -inf pasted", [](OptionsFields& f) { f.selectionDistribution = "-inf"; },
        std::nullopt, Error("Selection distribution must be in the range from 1.0 to 8.0.")},
-      {"auto threshold 9", [](OptionsFields& f) { f.autoIntroduceThreshold = "9"; },
-       std::nullopt, Error("Auto introduction threshold must be 10% or greater.")},
+      {"auto threshold 9", [](OptionsFields& f) { f.autoIntroduceThreshold = "9"; }, std::nullopt,
+       Error("Auto introduction threshold must be 10% or greater.")},
       {"auto threshold 10 warns", [](OptionsFields& f) { f.autoIntroduceThreshold = "10"; },
        kLowThresholdWarning, std::nullopt},
       {"auto threshold 49 warns", [](OptionsFields& f) { f.autoIntroduceThreshold = "49"; },

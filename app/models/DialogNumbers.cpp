@@ -27,7 +27,9 @@ double ReadDialogReal(std::string_view text) {
   return strtod_l(terminated.c_str(), nullptr, cLocale);
 }
 
-std::string FormatDialogInteger(unsigned value) { return std::to_string(value); }
+std::string FormatDialogInteger(unsigned value) {
+  return std::to_string(value);
+}
 
 std::string FormatDialogReal(float value) {
   char buffer[64];

@@ -7,7 +7,9 @@ namespace {
 
 const char* const kErrorCaption = "Error";
 
-DialogMessage Error(const char* text) { return {text, kErrorCaption}; }
+DialogMessage Error(const char* text) {
+  return {text, kErrorCaption};
+}
 
 }  // namespace
 

@@ -32,8 +32,7 @@ class OptionsDialogModel {
  public:
   // Everything passed in must outlive the model.
   OptionsDialogModel(StudySettings& settings, std::vector<std::uint16_t>& draftSchedule,
-                     std::uint16_t& draftDaysHigherLevels,
-                     std::vector<std::uint16_t>& editSchedule,
+                     std::uint16_t& draftDaysHigherLevels, std::vector<std::uint16_t>& editSchedule,
                      std::uint16_t& editDaysHigherLevels);
   // The model over the profile's settings and working copies.
   static OptionsDialogModel For(UserProfile& profile) {
