@@ -79,8 +79,8 @@ void UserProfile::LoadNotesFile() {
     const std::filesystem::path copy = KeepBackupCopy(path);
     std::string message = "The notes file \"" + path.string() + "\" ends early; the " +
                           std::to_string(notes.size()) + " complete notes in it are kept.";
-    if (!copy.empty()) message += "\n\nA copy of the file as it was is kept as \"" +
-                                  copy.string() + "\".";
+    if (!copy.empty())
+      message += "\n\nA copy of the file as it was is kept as \"" + copy.string() + "\".";
     system_.ShowMessage(message, "Veltrane");
   }
   // 6. A note for every kanji the file lacked, after those of the file.
@@ -105,7 +105,11 @@ bool UserProfile::SaveNotesFile() {
     AppendUnit(out, note.code);
     AppendUnit(out, note.HasText() ? 1 : 0);
     if (note.HasText()) {
-      for (const char16_t unit : note.text) AppendUnit(out, unit);
+      // Always exactly one field of kTextUnits, ended by a 0 unit, whatever the buffer holds.
+      for (std::size_t u = 0; u + 1 < KanjiNote::kTextUnits; ++u) {
+        AppendUnit(out, u < note.text.size() ? note.text[u] : 0);
+      }
+      AppendUnit(out, 0);
     }
   }
   return SaveFile(kNotesFileName, out, "notes file");

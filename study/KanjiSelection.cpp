@@ -15,7 +15,9 @@ constexpr float kDrawScale = 1.0f / 32767.0f;
 // normal use a redraw is rare, so the check never runs.
 constexpr int kDrawsBeforeCheck = 64;
 
-float Target(int draw, float total) { return static_cast<float>(draw) * kDrawScale * total; }
+float Target(int draw, float total) {
+  return static_cast<float>(draw) * kDrawScale * total;
+}
 
 // The position a target gives: the first at which the running sum reaches it; -1 when none
 // does. sums holds the running sums, walked as the weights are added.
@@ -65,10 +67,9 @@ KanjiCode UserProfile::SelectNextKanji(bool onlyMastered, bool keepMastered) {
   if (activeList.empty()) {
     if (!noKanjiReported_) {
       noKanjiReported_ = true;
-      system_.ShowMessage(
-          "There are no kanji to study: none of the kanji on the study list (\"" +
-              std::string(kStudyListFileName) + "\") is in the kanji data.",
-          "Veltrane", mainWindow);
+      system_.ShowMessage("There are no kanji to study: none of the kanji on the study list (\"" +
+                              std::string(kStudyListFileName) + "\") is in the kanji data.",
+                          "Veltrane", mainWindow);
     }
     return 0;
   }

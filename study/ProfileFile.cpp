@@ -55,7 +55,9 @@ void Append(std::string& out, const char* format, auto... values) {
 
 // A float as formatted stream output writes it by default with showpoint: six significant
 // digits, trailing zeros kept ("4.50000", "100.000").
-void AppendFloat(std::string& out, float value) { Append(out, "%#g", static_cast<double>(value)); }
+void AppendFloat(std::string& out, float value) {
+  Append(out, "%#g", static_cast<double>(value));
+}
 
 void AppendLine(std::string& out, const std::string& value, const char* comment) {
   out += value;
@@ -79,9 +81,9 @@ void UserProfile::LoadProfile() {
       }
     }
   }
-  std::string message = opened
-                            ? "User profile does not match a recognized version. Creating new profile."
-                            : "Creating default user profile.";
+  std::string message =
+      opened ? "User profile does not match a recognized version. Creating new profile."
+             : "Creating default user profile.";
   // An unrecognised profile may be months of progress written by a later release; it is kept
   // before the new profile goes over it.
   bool mayReplace = true;
@@ -188,8 +190,8 @@ void UserProfile::ReadProfile(const ProfileFormat& format) {
   bool readToEnd = !in.failed();
   while (readToEnd && !in.AtEndOfText()) {
     KanjiProgress record;
-    if (!(in.ReadHexCode(record.code) && in.ReadBool(record.active) &&
-          in.ReadFloat(record.score) && in.ReadInt16(record.masteryLevel))) {
+    if (!(in.ReadHexCode(record.code) && in.ReadBool(record.active) && in.ReadFloat(record.score) &&
+          in.ReadInt16(record.masteryLevel))) {
       readToEnd = false;
       break;
     }
@@ -212,9 +214,9 @@ void UserProfile::ReadProfile(const ProfileFormat& format) {
     std::string message =
         "The user profile could not be read to its end. What was read before the fault is "
         "used; the remaining settings have their default values.";
-    message += copy.empty() ? "\n\nNo copy of the profile could be made."
-                            : "\n\nA copy of the profile as it was is kept as \"" +
-                                  copy.string() + "\".";
+    message += copy.empty()
+                   ? "\n\nNo copy of the profile could be made."
+                   : "\n\nA copy of the profile as it was is kept as \"" + copy.string() + "\".";
     system_.ShowMessage(message, kCaption);
   }
 

@@ -11,7 +11,9 @@ bool IsSpace(int c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsDigit(int c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexValue(int c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -146,9 +148,9 @@ bool ProfileScanner::ReadFloat(float& out) {
     token.push_back(static_cast<char>(Get()));
   }
   // Digits, one point and an exponent: the characters a decimal float may hold.
-  for (int c = Peek(); IsDigit(c) || c == '.' || c == 'e' || c == 'E' ||
-                       ((c == '+' || c == '-') && !token.empty() &&
-                        (token.back() == 'e' || token.back() == 'E'));
+  for (int c = Peek();
+       IsDigit(c) || c == '.' || c == 'e' || c == 'E' ||
+       ((c == '+' || c == '-') && !token.empty() && (token.back() == 'e' || token.back() == 'E'));
        c = Peek()) {
     if (token.size() >= kMaxFloatToken) return Fail();
     token.push_back(static_cast<char>(Get()));

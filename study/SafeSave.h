@@ -15,7 +15,8 @@ class SaveFaults {
 
 // Replaces target with bytes, whole or not at all: the bytes go to a temporary file beside the
 // target, which is flushed to disk and then renamed over it, so a save that breaks off leaves
-// the old file as it was. Returns false (with a short reason in error) when the file could not
+// the old file as it was. A target that already holds exactly these bytes is not touched.
+// Returns false (with a short reason in error) when the file could not
 // be replaced; the temporary file is removed then.
-bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes,
-                    SaveFaults* faults, std::string& error);
+bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes, SaveFaults* faults,
+                    std::string& error);

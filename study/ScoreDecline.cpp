@@ -5,8 +5,8 @@
 std::uint16_t ElapsedDeclineDays(std::int64_t lastDeclineTime, std::int64_t now) {
   if (lastDeclineTime >= now) return 0;
   // In double so that any two 64-bit times give a finite, non-negative count.
-  const double days = (static_cast<double>(now) - static_cast<double>(lastDeclineTime)) *
-                      (1.0 / 86400.0);
+  const double days =
+      (static_cast<double>(now) - static_cast<double>(lastDeclineTime)) * (1.0 / 86400.0);
   if (days >= 65535.0) return 65535;
   return static_cast<std::uint16_t>(days);
 }

@@ -17,7 +17,9 @@ void LowerLevel(KanjiProgress& entry) {
 
 }  // namespace
 
-bool UserProfile::IsMastered(float score) const { return score >= settings.masteryThreshold; }
+bool UserProfile::IsMastered(float score) const {
+  return score >= settings.masteryThreshold;
+}
 
 void UserProfile::RecordCardResult(KanjiCode code, std::int16_t result) {
   KanjiProgress* entry = FindProgress(code);

@@ -37,4 +37,6 @@ bool UserProfile::FindProgressIndex(KanjiCode code, std::int32_t& index) const {
   return false;
 }
 
-void UserProfile::AddProgress(const KanjiProgress& entry) { progress.push_back(entry); }
+void UserProfile::AddProgress(const KanjiProgress& entry) {
+  progress.push_back(entry);
+}

@@ -105,7 +105,7 @@ class UserProfile {
 
   // --- State ---
 
-  std::vector<KanjiProgress> progress;  // one per database kanji; never resized after loading
+  std::vector<KanjiProgress> progress;   // one per database kanji; never resized after loading
   std::vector<std::int32_t> activeList;  // indices into progress, in order of activation
   std::set<KanjiCode> activeSet;
   std::vector<KanjiCode> studyList;

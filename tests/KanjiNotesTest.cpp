@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/StudyFixture.h"
@@ -24,14 +25,12 @@ class KanjiNotesTest : public StudyTest {
   void SetUp() override { AddKanji({0x3021, 0x3022, 0x3023}); }
   std::string NotesPath() { return (dir / UserProfile::kNotesFileName).string(); }
   std::string NotesBytes() { return ReadBytes(dir / UserProfile::kNotesFileName); }
-  std::u16string TextOf(const KanjiNote& note) {
-    return std::u16string(note.text.data());
-  }
+  std::u16string TextOf(const KanjiNote& note) { return std::u16string(note.text.data()); }
 };
 
 TEST_F(KanjiNotesTest, ReadsRecordsInFileOrderAndAddsTheKanjiTheyLack) {
-  const std::string file = Le16(3) + Le16(0x3022) + Le16(1) + TextField(u"ON: ka") +
-                           Le16(0x7777) + Le16(5) + TextField(u"old code") +  // 5 reads as 1
+  const std::string file = Le16(3) + Le16(0x3022) + Le16(1) + TextField(u"ON: ka") + Le16(0x7777) +
+                           Le16(5) + TextField(u"old code") +  // 5 reads as 1
                            Le16(0x3021) + Le16(0);
   WriteBytes(dir / UserProfile::kNotesFileName, file);
   profile.LoadNotesFile();
@@ -110,9 +109,34 @@ TEST_F(KanjiNotesTest, AFileEndingEarlyKeepsItsCompleteRecords) {
   }
 }
 
+TEST_F(KanjiNotesTest, AnyContentLoadsWithoutCrashing) {
+  const std::string valid =
+      Le16(2) + Le16(0x3022) + Le16(1) + TextField(u"text") + Le16(0x3021) + Le16(0);
+  std::uint32_t noise = 99;
+  for (int i = 0; i < 60; ++i) {
+    std::string bytes = valid.substr(0, valid.size() * static_cast<std::size_t>(i) / 60);
+    for (int k = 0; k < 3 && !bytes.empty(); ++k) {
+      noise = noise * 1103515245u + 12345u;
+      bytes[noise % bytes.size()] = static_cast<char>(noise >> 24);
+    }
+    WriteBytes(dir / UserProfile::kNotesFileName, bytes);
+    profile.LoadNotesFile();
+    for (const KanjiCode code : {0x3021, 0x3022, 0x3023}) {
+      EXPECT_TRUE(std::any_of(profile.notes.begin(), profile.notes.end(),
+                              [code](const KanjiNote& n) { return n.code == code; }));
+    }
+    for (const KanjiNote& note : profile.notes) {
+      if (note.HasText()) {
+        EXPECT_EQ(note.text.size(), KanjiNote::kTextUnits);
+        EXPECT_EQ(note.text.back(), 0);
+      }
+    }
+  }
+}
+
 TEST_F(KanjiNotesTest, AMissingNotesFileEndsTheProgram) {
-  ExpectFatal(system, [&] { profile.LoadNotesFile(); }, "Failed to open notes file.",
-              "Veltrane Error");
+  ExpectFatal(
+      system, [&] { profile.LoadNotesFile(); }, "Failed to open notes file.", "Veltrane Error");
 }
 
 TEST_F(KanjiNotesTest, CapturingAndShowingFollowTheCards) {
@@ -192,8 +216,8 @@ TEST_F(KanjiNotesTest, AProfileWithANotesFileNeedsIt) {
   profile.LoadProfile();
   std::filesystem::remove(dir / UserProfile::kNotesFileName);
   UserProfile next(database, jis, system, clock, random, notesWindow, dir.path());
-  ExpectFatal(system, [&] { next.LoadProfile(); }, "Failed to open notes file.",
-              "Veltrane Error");
+  ExpectFatal(
+      system, [&] { next.LoadProfile(); }, "Failed to open notes file.", "Veltrane Error");
 }
 
 }  // namespace

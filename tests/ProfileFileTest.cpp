@@ -87,16 +87,15 @@ TEST_F(ProfileFileTest, EveryLaterSaveStampsTheTimeOfThatSave) {
 }
 
 TEST_F(ProfileFileTest, ReadsEveryFieldOfAVersion050File) {
-  WriteProfile(
-      "0 5 0\n" + TimeLine(clock.seconds - 100) +
-      "40\t\t<--score baseline\n80\t\t<--m\n6\t\t<--i\n2.25000\t\t<--s\n0\t\t<--d\n"
-      "3\n5\n7\n9\n"
-      "99\n"
-      "12\t\t<--n\n0\t\t<--a\n60\t\t<--t\n1\t\t<--r\n1\t\t<--u\n1\t\t<--k\n1\t\t<--m\n"
-      "0\t\t<--r\n0\t\t<--j\n0\t\t<--d\n0\t\t<--k\n1\t\t<--o\n1\t\t<--f\n-1\t\t<--t\n"
-      "3b4e\t1\t87.5000\t3\n"
-      "3021\t0\t12.0000\t0\n"
-      "3022\t1\t100.000\t7\n");
+  WriteProfile("0 5 0\n" + TimeLine(clock.seconds - 100) +
+               "40\t\t<--score baseline\n80\t\t<--m\n6\t\t<--i\n2.25000\t\t<--s\n0\t\t<--d\n"
+               "3\n5\n7\n9\n"
+               "99\n"
+               "12\t\t<--n\n0\t\t<--a\n60\t\t<--t\n1\t\t<--r\n1\t\t<--u\n1\t\t<--k\n1\t\t<--m\n"
+               "0\t\t<--r\n0\t\t<--j\n0\t\t<--d\n0\t\t<--k\n1\t\t<--o\n1\t\t<--f\n-1\t\t<--t\n"
+               "3b4e\t1\t87.5000\t3\n"
+               "3021\t0\t12.0000\t0\n"
+               "3022\t1\t100.000\t7\n");
   profile.LoadProfile();
   EXPECT_TRUE(system.messages.empty());
   const StudySettings& s = profile.settings;
@@ -301,6 +300,20 @@ TEST_F(ProfileFileTest, DropsRecordsOfKanjiNoLongerInTheDataSet) {
   EXPECT_EQ(ProfileBytes().find("7e7e"), std::string::npos);
 }
 
+TEST_F(ProfileFileTest, AfterLoadingTheFirstChoiceIsNeverTheLastActiveKanji) {
+  WriteProfile(File(clock.seconds,
+                    "3021\t1\t50.0000\t0\n"
+                    "3022\t1\t50.0000\t0\n"
+                    "3b4e\t1\t50.0000\t0\n"));
+  for (std::uint64_t start = 1; start < 60; ++start) {
+    SCOPED_TRACE(start);
+    clock.milliseconds = start * 7919;
+    Reload();
+    EXPECT_EQ(fresh->lastPickPosition, 2);
+    EXPECT_NE(fresh->SelectNextKanji(false, true), 0x3b4e);
+  }
+}
+
 TEST_F(ProfileFileTest, KeepsALastRecordWithoutLineEnd) {
   WriteBytes(dir / UserProfile::kProfileFileName,
              CrLf(File(clock.seconds, "3022\t1\t60.0000\t1\n")) + "3021\t1\t70.0000\t2");
@@ -336,8 +349,7 @@ TEST_F(ProfileFileTest, KeepsTheStoredTimeWhenNoWholeDayHasPassed) {
 TEST_F(ProfileFileTest, RenewsTheTimeAfterADayEvenWithDeclineSwitchedOff) {
   std::string settings = kDefaultSettings;
   settings.replace(settings.find("1\t\t<--use score"), 1, "0");
-  WriteProfile("0 5 0\n" + TimeLine(clock.seconds - 2 * kDay) + settings +
-               "3021\t1\t100.000\t0\n");
+  WriteProfile("0 5 0\n" + TimeLine(clock.seconds - 2 * kDay) + settings + "3021\t1\t100.000\t0\n");
   profile.LoadProfile();
   EXPECT_EQ(profile.FindProgress(0x3021)->score, 100.0f);
   EXPECT_EQ(profile.lastDeclineTime, 0);
@@ -349,8 +361,8 @@ TEST_F(ProfileFileTest, ReplacesAnUnrecognisedProfileAfterKeepingACopy) {
   profile.LoadProfile();
   ASSERT_EQ(system.messages.size(), 1u);
   const std::string& text = system.messages[0].text;
-  EXPECT_TRUE(text.starts_with(
-      "User profile does not match a recognized version. Creating new profile."));
+  EXPECT_TRUE(
+      text.starts_with("User profile does not match a recognized version. Creating new profile."));
   const auto copy = dir / "user_profile.vlu.bak";
   EXPECT_NE(text.find(copy.string()), std::string::npos);
   EXPECT_EQ(ReadBytes(copy), later);
@@ -392,8 +404,8 @@ TEST_F(ProfileFileTest, AFaultInsideARecognisedFileKeepsWhatCameBeforeAndACopy) 
   settings.replace(settings.find("0\t\t<--Reverse"), 1, "1");
   settings.replace(settings.find("0\t\t<--allow"), 1, "2");  // not a boolean
   settings.replace(settings.find("0\t\t<--keep mastered kanji in r"), 1, "1");
-  const std::string text = CrLf("0 5 0\n" + TimeLine(clock.seconds) + settings +
-                                "3021\t1\t70.0000\t1\n");
+  const std::string text =
+      CrLf("0 5 0\n" + TimeLine(clock.seconds) + settings + "3021\t1\t70.0000\t1\n");
   WriteBytes(dir / UserProfile::kProfileFileName, text);
   profile.LoadProfile();
   const StudySettings& s = profile.settings;
@@ -540,6 +552,24 @@ TEST_F(ProfileFileTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
     EXPECT_NE(system.messages[0].text.find("user profile could not be saved"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu.tmp"));
   }
+  profile.saveFaults = nullptr;
+}
+
+TEST_F(ProfileFileTest, AFileThatWouldNotChangeIsNotWrittenAgain) {
+  profile.LoadProfile();
+  struct Counter : SaveFaults {
+    int steps = 0;
+    bool Allow() override {
+      ++steps;
+      return true;
+    }
+  } counter;
+  profile.saveFaults = &counter;
+  EXPECT_TRUE(profile.SaveProfile());
+  EXPECT_EQ(counter.steps, 0);
+  profile.progress[0].score = 61.0f;
+  EXPECT_TRUE(profile.SaveProfile());
+  EXPECT_GT(counter.steps, 0);
   profile.saveFaults = nullptr;
 }
 

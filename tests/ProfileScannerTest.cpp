@@ -65,7 +65,7 @@ TEST(ProfileScannerTest, ReadsSignedValuesWithinTheirType) {
 
 TEST(ProfileScannerTest, ReadsBooleansOnlyAsZeroOrOne) {
   const NumberCase cases[] = {
-      {"one", "1", true, 1}, {"zero", "0", true, 0}, {"two", "2", false, 0},
+      {"one", "1", true, 1},         {"zero", "0", true, 0},     {"two", "2", false, 0},
       {"minus one", "-1", false, 0}, {"word", "true", false, 0},
   };
   for (const auto& c : cases) {
@@ -82,10 +82,10 @@ TEST(ProfileScannerTest, ReadsBooleansOnlyAsZeroOrOne) {
 
 TEST(ProfileScannerTest, ReadsHexadecimalCodes) {
   const NumberCase cases[] = {
-      {"digits", "3021", true, 0x3021},    {"letters", "3b4e", true, 0x3B4E},
-      {"capitals", "3B4E", true, 0x3B4E},  {"prefix", "0x3021", true, 0x3021},
-      {"zero", "0\t1", true, 0},           {"too large", "10000", false, 0},
-      {"not hex", "zz", false, 0},         {"prefix alone", "0x", false, 0},
+      {"digits", "3021", true, 0x3021},   {"letters", "3b4e", true, 0x3B4E},
+      {"capitals", "3B4E", true, 0x3B4E}, {"prefix", "0x3021", true, 0x3021},
+      {"zero", "0\t1", true, 0},          {"too large", "10000", false, 0},
+      {"not hex", "zz", false, 0},        {"prefix alone", "0x", false, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

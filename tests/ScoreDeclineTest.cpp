@@ -42,14 +42,15 @@ TEST(ScoreDeclineTest, LowersActiveScoresTowardsTheBaseline) {
       {"level 0, 4 of 8 days", {0x3021, 100.0f, 0, true}, 4, 75.0f},
       {"level 0, 8 days", {0x3021, 100.0f, 0, true}, 8, 50.0f},
       {"level 0, far past the baseline", {0x3021, 100.0f, 0, true}, 200, 50.0f},
-      {"level 9 uses the higher-level days", {0x3021, 100.0f, 9, true}, 30,
+      {"level 9 uses the higher-level days",
+       {0x3021, 100.0f, 9, true},
+       30,
        static_cast<float>(100.0 - 50.0 * (30.0 / 360.0))},
       {"no days", {0x3021, 100.0f, 0, true}, 0, 100.0f},
       {"inactive", {0x3021, 100.0f, 0, false}, 4, 100.0f},
       {"at the baseline", {0x3021, 50.0f, 0, true}, 4, 50.0f},
       {"below the baseline", {0x3021, 20.0f, 0, true}, 4, 20.0f},
-      {"negative level from a hand-edited file uses level 0", {0x3021, 100.0f, -5, true}, 4,
-       75.0f},
+      {"negative level from a hand-edited file uses level 0", {0x3021, 100.0f, -5, true}, 4, 75.0f},
   };
   const StudySettings settings;
   for (const auto& c : cases) {

@@ -124,12 +124,9 @@ TEST_F(ScoringTest, ARevealCostsOneLevelButNeverTwo) {
     std::int16_t newLevel;
   };
   const Case cases[] = {
-      {"stays mastered", true, 100, 3, 100, 2},
-      {"falls below the threshold", true, 92, 3, 0, 2},
-      {"was not mastered", true, 50, 2, 0, 1},
-      {"becomes mastered", true, 88, 2, 100, 2},
-      {"at level 0", true, 50, 0, 0, 0},
-      {"without the setting", false, 100, 3, 100, 3},
+      {"stays mastered", true, 100, 3, 100, 2}, {"falls below the threshold", true, 92, 3, 0, 2},
+      {"was not mastered", true, 50, 2, 0, 1},  {"becomes mastered", true, 88, 2, 100, 2},
+      {"at level 0", true, 50, 0, 0, 0},        {"without the setting", false, 100, 3, 100, 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

