@@ -1,6 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+
+#include "bench/SyntheticDataSet.h"
 
 #include "drills/DrillFonts.h"
 #include "drills/DrillHost.h"
@@ -22,61 +27,48 @@
 
 namespace {
 
-class QuietSystem : public System {
+// The synthetic data must load; a message means the generator or a loader is broken.
+class AbortingSystem : public System {
  public:
-  void ShowMessage(const std::string&, const std::string&, WindowHandle, MessageIcon) override {}
-  void EndProcess(int) override {}
+  void ShowMessage(const std::string& text, const std::string& caption, WindowHandle,
+                   MessageIcon) override {
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  }
+  void EndProcess(int exitCode) override { std::exit(exitCode); }
 };
 
-constexpr int kKanjiCount = 6355;
-constexpr int kExampleCount = 200'000;
-constexpr int kTargetEvery = 40;  // the target kanji is in 5,000 examples
+// A folder holding the full-scale synthetic data set, removed at exit.
+struct DataSetFolder {
+  DataSetFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "veltrane-drill-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr || !SyntheticDataSet::Write(pattern, 100)) {
+      std::fprintf(stderr, "cannot write the synthetic data set\n");
+      std::exit(1);
+    }
+    path = pattern;
+  }
+  ~DataSetFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+  std::filesystem::path path;
+};
 
-KanjiCode KanjiAt(int i) {
-  return static_cast<KanjiCode>(((0x30 + i / 94) << 8) | (0x21 + i % 94));
-}
-
-KanjiCode Hiragana(int i) { return static_cast<KanjiCode>(0x2422 + i % 80); }
-
-// The full-scale data set in memory, with one active kanji (the target) so that every card is
-// one of its 5,000 examples.
+// The full-scale data set loaded, and a profile whose one active kanji is the kanji planted in
+// 5,000 examples, so that every card is set up for it.
 struct Scene {
   Scene() {
-    for (int i = 0; i < 0x53; ++i) jis.Insert(static_cast<KanjiCode>(0x2421 + i), 0x3041 + i);
-    for (int i = 0; i < kKanjiCount; ++i) {
-      KanjiRecord record;
-      record.code = KanjiAt(i);
-      record.grade = static_cast<std::uint16_t>(1 + i % 9);
-      const int readings = 2 + i % 3;
-      for (int r = 0; r < readings; ++r) {
-        const CodeString kana{Hiragana(i + r), Hiragana(i + 2 * r + 1)};
-        auto& list = r % 2 == 0 ? record.onReadings : record.kunReadings;
-        list.push_back({r % 2 == 0 ? ToKatakana(kana) : kana, kana});
-      }
-      record.meaning = "meaning of kanji number " + std::to_string(i);
-      database.kanji.push_back(record);
-      profile.progress.push_back({record.code, 50.0f, 0, i == 0});
+    database.LoadAll();
+    jis.UnicodeToCode(SyntheticDataSet::kPlantedKanji, planted);
+    for (const KanjiRecord& record : database.kanji) {
+      const bool active = record.code == planted;
+      if (active) profile.activeList.push_back(static_cast<std::int32_t>(profile.progress.size()));
+      profile.progress.push_back({record.code, 50.0f, 0, active});
       profile.notes.push_back({record.code, {}});
     }
-    profile.activeList.push_back(0);
-    profile.activeSet.insert(KanjiAt(0));
+    profile.activeSet.insert(planted);
     profile.settings.useAutoIntroduce = false;
-
-    const CodeString targetReading = database.kanji[0].kunReadings[0].bare;
-    for (int e = 0; e < kExampleCount; ++e) {
-      ExampleRecord example;
-      const KanjiCode first = e % kTargetEvery == 0 ? KanjiAt(0) : KanjiAt(1 + e % (kKanjiCount - 1));
-      example.word = CodeString{first, KanjiAt((e * 7) % kKanjiCount), Hiragana(e)};
-      example.readingParts = {e % 80 == 0 ? targetReading : CodeString{Hiragana(e), Hiragana(e + 3)},
-                              CodeString{Hiragana(e + 5)}, CodeString{Hiragana(e)}};
-      for (const CodeString& part : example.readingParts) {
-        example.reading.units.insert(example.reading.units.end(), part.units.begin(),
-                                     part.units.end());
-      }
-      example.meaning = "an example word's English gloss";
-      example.weight = static_cast<std::uint32_t>(e % 1000);
-      database.examples.push_back(std::move(example));
-    }
     fonts.Create(fontFactory);
     readings.CreateControls();
     fillIn.CreateControls();
@@ -87,13 +79,15 @@ struct Scene {
             buttons,  windows, sound, sentences, 1,      window};
   }
 
-  JisTable jis;
-  QuietSystem system;
+  DataSetFolder folder;
+  AbortingSystem system;
+  JisTable jis{folder.path / JisTable::kFileName, system};
+  KanjiDatabase database{jis, system, folder.path};
+  KanjiCode planted = 0;
   FakeClock clock;
   RandomGenerator random;
   FakeNotesWindow notesWindow;
-  KanjiDatabase database{jis, system};
-  UserProfile profile{database, jis, system, clock, random, notesWindow};
+  UserProfile profile{database, jis, system, clock, random, notesWindow, folder.path};
   FakeFontFactory fontFactory;
   DrillFonts fonts;
   FakeButtons buttons;
@@ -155,6 +149,6 @@ BENCHMARK(BM_FillInPaint)->Unit(benchmark::kMicrosecond);
 static void BM_ExamplesContainingAlone(benchmark::State& state) {
   Scene& scene = TheScene();
   std::vector<ExampleRecord> out;
-  for (auto _ : state) scene.database.ExamplesContaining(KanjiAt(0), out);
+  for (auto _ : state) scene.database.ExamplesContaining(scene.planted, out);
 }
 BENCHMARK(BM_ExamplesContainingAlone)->Unit(benchmark::kMillisecond);

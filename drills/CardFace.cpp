@@ -73,7 +73,9 @@ void PaintInputBox(Painter& painter, const JisTable& jis, const DrillFonts& font
     fonts.gothic16.PaintGlyph(painter, jis, line.codes[i], at.x, at.y, kBlack);
     at = AdvanceInput(at);
   }
-  painter.DrawText(line.pending, {at.x, at.y - 15, at.x + 25, at.y}, kTextLeft);
+  if (line.pending[0] != 0) {
+    painter.DrawText(line.pending, {at.x, at.y - 15, at.x + 25, at.y}, kTextLeft);
+  }
   if (line.count != line.capacity && line.open) {
     painter.DrawLine(at.x, at.y + 2, at.x + 16, at.y + 2, kBlack);
   }
@@ -81,8 +83,8 @@ void PaintInputBox(Painter& painter, const JisTable& jis, const DrillFonts& font
 
 void PaintStatusPanel(Painter& painter, const KanjiProgress* progress, std::size_t activeCount,
                       unsigned percentMastered) {
-  static constexpr const char* kLabels[] = {"Mastery Score:", "Mastery Level:", "Active Kanji:",
-                                            "Pct. Mastered:"};
+  static constexpr const char* kLabels[] = {
+      "Mastery Score:", "Mastery Level:", "Active Kanji:", "Pct. Mastered:"};
   static constexpr int kTops[] = {5, 21, 37, 53};
   char values[4][32] = {};
   if (progress != nullptr) {
@@ -130,7 +132,7 @@ void PaintIncorrectTries(Painter& painter, const JisTable& jis, const DrillFonts
 
 void PaintSentencesBox(Painter& painter, const Rect& rect) {
   PaintBox(painter, rect, kLinkBox);
-  painter.DrawText("Sentences", rect, kTextCentre | kTextSingleLine);
+  painter.DrawText("Sentences", rect, kTextCentre);
 }
 
 }  // namespace face

@@ -138,9 +138,13 @@ void Drill::ShowSentences() {
   host_.sentences.MoveSelectionToStart();
 }
 
-bool Drill::TakesInput() const { return attemptsLeft > 0 && !complete && !scoreShown; }
+bool Drill::TakesInput() const {
+  return attemptsLeft > 0 && !complete && !scoreShown;
+}
 
-CodeString Drill::TypedAnswer() const { return CodeString(typedCount, typedCodes.data()); }
+CodeString Drill::TypedAnswer() const {
+  return CodeString(typedCount, typedCodes.data());
+}
 
 void Drill::ClearAnswer() {
   converter.Reset(pendingRomaji);
@@ -158,8 +162,8 @@ void Drill::EnableButton(WindowHandle button, bool enabled) {
 void Drill::LabelNextButton() {
   const WindowHandle next = NextButton();
   if (next == kNoWindow) return;
-  host_.controls.SetLabel(next, host_.profile.settings.reverseSpaceEnter ? "Next (Enter)"
-                                                                         : "Next (Space)");
+  host_.controls.SetLabel(
+      next, host_.profile.settings.reverseSpaceEnter ? "Next (Enter)" : "Next (Space)");
 }
 
 void Drill::NextByKey() {

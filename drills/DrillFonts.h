@@ -10,10 +10,10 @@ struct DrillFonts {
   // Creates all six.
   void Create(FontFactory& factory);
 
-  GlyphFont gothic16;  // typed answers, readings, incorrect tries
-  GlyphFont mincho24;  // the example word of the Readings drill
-  GlyphFont gothic32;  // the reading row of the Fill-in drill
-  GlyphFont mincho48;  // the word of the Fill-in drill
-  GlyphFont mincho54;  // the card's kanji
+  GlyphFont gothic16;              // typed answers, readings, incorrect tries
+  GlyphFont mincho24;              // the example word of the Readings drill
+  GlyphFont gothic32;              // the reading row of the Fill-in drill
+  GlyphFont mincho48;              // the word of the Fill-in drill
+  GlyphFont mincho54;              // the card's kanji
   FontHandle timesFont = kNoFont;  // Latin text
 };

@@ -75,9 +75,8 @@ bool FillInDrill::TryCard(KanjiCode code) {
   if (regular.empty()) return false;
   example = *regular[static_cast<std::size_t>(host_.random.Next()) % regular.size()];
 
-  const std::uint32_t positions =
-      std::min<std::uint32_t>(example.word.length(),
-                              static_cast<std::uint32_t>(example.readingParts.size()));
+  const std::uint32_t positions = std::min<std::uint32_t>(
+      example.word.length(), static_cast<std::uint32_t>(example.readingParts.size()));
   std::uint32_t j = 0;
   while (j < positions && example.word[j] != code) ++j;
   if (j == positions) return false;
@@ -301,16 +300,16 @@ void FillInDrill::Paint(Painter& painter) {
 
   if (glossRevealed || complete) {
     face::PaintBox(painter, kGlossBox, StockBrush::White);
-    painter.DrawText(example.meaning,
-                     {kGlossBox.left + 5, kGlossBox.top + 2, kGlossBox.right - 5,
-                      kGlossBox.bottom - 2},
-                     kTextLeft | kTextWordWrap);
+    painter.DrawText(
+        example.meaning,
+        {kGlossBox.left + 5, kGlossBox.top + 2, kGlossBox.right - 5, kGlossBox.bottom - 2},
+        kTextLeft | kTextWordWrap);
   } else {
     face::PaintBox(painter, kGlossBox, StockBrush::LightGrey);
-    painter.DrawText("Click here or press F4 to reveal gloss.",
-                     {kGlossBox.left + 40, kGlossBox.top + 3, kGlossBox.right - 40,
-                      kGlossBox.bottom},
-                     kTextCentre | kTextSingleLine);
+    painter.DrawText(
+        "Click here or press F4 to reveal gloss.",
+        {kGlossBox.left + 40, kGlossBox.top + 3, kGlossBox.right - 40, kGlossBox.bottom},
+        kTextCentre);
   }
 
   face::PaintIncorrectTries(painter, host_.jis, fonts, 100,

@@ -51,8 +51,8 @@ class FillInDrill : public Drill {
 
   // --- State (after Drill's) ---
 
-  ExampleRecord example;  // the word of the card
-  CodeString expected;    // the kana to type: the kanji's reading inside the word
+  ExampleRecord example;        // the word of the card
+  CodeString expected;          // the kana to type: the kanji's reading inside the word
   std::int16_t blankIndex = 0;  // the reading part that is blanked
   bool glossRevealed = false;
   float scoreDelta = 0.0f;  // percentage points

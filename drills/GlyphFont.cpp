@@ -26,9 +26,8 @@ void PaintCodeRow(const CodeString& text, Painter& painter, const JisTable& jis,
   }
 }
 
-void PaintCodeAt(const CodeString& text, std::uint32_t index, Painter& painter,
-                 const JisTable& jis, const GlyphFont& font, int& x, int baseline, int advance,
-                 Colour colour) {
+void PaintCodeAt(const CodeString& text, std::uint32_t index, Painter& painter, const JisTable& jis,
+                 const GlyphFont& font, int& x, int baseline, int advance, Colour colour) {
   font.PaintGlyph(painter, jis, text[index], x, baseline, colour);
   x += advance;
 }

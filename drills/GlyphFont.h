@@ -36,6 +36,5 @@ void PaintCodeRow(const CodeString& text, Painter& painter, const JisTable& jis,
                   const GlyphFont& font, int x, int baseline, int advance, Colour colour);
 
 // Paints the code at index (which must lie within text) at x, then moves x on by advance.
-void PaintCodeAt(const CodeString& text, std::uint32_t index, Painter& painter,
-                 const JisTable& jis, const GlyphFont& font, int& x, int baseline, int advance,
-                 Colour colour);
+void PaintCodeAt(const CodeString& text, std::uint32_t index, Painter& painter, const JisTable& jis,
+                 const GlyphFont& font, int& x, int baseline, int advance, Colour colour);

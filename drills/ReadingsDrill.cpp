@@ -42,8 +42,8 @@ void ReadingsDrill::CreateControls() {
                                       {"Next (Space)", CmdNext, 280, 100},
                                       {"Mastered (F5)", CmdMastered, 390, 100}};
   for (const Spec& spec : kButtons) {
-    buttons.push_back(host_.controls.CreateButton(host_.window, spec.label, spec.id, spec.x,
-                                                  spec.y, 105, 30));
+    buttons.push_back(
+        host_.controls.CreateButton(host_.window, spec.label, spec.id, spec.x, spec.y, 105, 30));
   }
 }
 
@@ -441,8 +441,7 @@ void ReadingsDrill::Paint(Painter& painter) {
   const bool open = host_.windows.FocusedWindow() == host_.window && !cardFinished;
   face::PaintInputBox(painter, host_.jis, fonts, {85, 50, 200, 75}, 90, 70,
                       {typedCodes.data(), typedCount, typedCapacity, pendingRomaji, open});
-  painter.DrawText(converter.katakana ? "[katakana]" : "[hiragana]", {90, 75, 275, 94},
-                   kTextLeft);
+  painter.DrawText(converter.katakana ? "[katakana]" : "[hiragana]", {90, 75, 275, 94}, kTextLeft);
 
   char text[96];
   if (complete) {
@@ -472,17 +471,17 @@ void ReadingsDrill::Paint(Painter& painter) {
       for (int d = 0; d <= 3; ++d) painter.FrameRect(kSpecialBox.Inflated(d), face::kSelectedFrame);
     }
     painter.FrameRect(kSpecialBox, kBlack);
-    painter.DrawText("Special Readings", kSpecialBox, kTextCentre | kTextSingleLine);
+    painter.DrawText("Special Readings", kSpecialBox, kTextCentre);
   }
   if (!sentenceOffsets.empty()) face::PaintSentencesBox(painter, kSentencesBox);
 
   painter.DrawText("Full reading data (okurigana / position):", {20, 386, 400, 406}, kTextLeft);
   face::PaintBox(painter, {15, 406, 630, 429}, StockBrush::White);
   if ((selectedKind == kOnReading || selectedKind == kKunReading) && SelectionRevealed()) {
-    const auto& readings = selectedKind == kOnReading ? cardKanji->onReadings
-                                                      : cardKanji->kunReadings;
-    PaintCodeRow(readings[selectedIndex].written, painter, host_.jis, fonts.gothic16, 20, 426,
-                 18, kBlack);
+    const auto& readings =
+        selectedKind == kOnReading ? cardKanji->onReadings : cardKanji->kunReadings;
+    PaintCodeRow(readings[selectedIndex].written, painter, host_.jis, fonts.gothic16, 20, 426, 18,
+                 kBlack);
   }
 
   face::PaintIncorrectTries(painter, host_.jis, fonts, 400,
@@ -495,8 +494,7 @@ void ReadingsDrill::PaintReadingColumn(Painter& painter, bool kun) const {
   painter.DrawText(kun ? "KUN Readings" : "ON Readings", title, kTextCentre);
   // The column of the script being typed is framed.
   if (converter.katakana != kun) {
-    painter.FrameRect(kun ? Rect{140, 100, 270, 380} : Rect{10, 100, 140, 380},
-                      face::kScriptFrame);
+    painter.FrameRect(kun ? Rect{140, 100, 270, 380} : Rect{10, 100, 140, 380}, face::kScriptFrame);
   }
   if (cardKanji == nullptr) return;
   const auto& readings = kun ? cardKanji->kunReadings : cardKanji->onReadings;

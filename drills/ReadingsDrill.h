@@ -83,7 +83,7 @@ class ReadingsDrill : public Drill {
   std::int16_t selectedIndex = 0;
   std::vector<std::int16_t> onStatus;
   std::vector<std::int16_t> kunStatus;
-  std::int16_t cardScore = 0;    // 0..100
+  std::int16_t cardScore = 0;  // 0..100
   std::int16_t percentFound = 0;
   // Wider than a percentage: with unlimited guesses the attempts beyond the readings can cost
   // far more than 100.

@@ -11,10 +11,10 @@ enum class StockBrush { White, LightGrey };
 
 // How DrawText places text in its rectangle; combine with |.
 enum TextFormat : unsigned {
-  kTextLeft = 0,         // left-aligned, from the top, on one line, clipped to the rectangle
-  kTextCentre = 1,       // centred horizontally
-  kTextSingleLine = 2,   // one line, centred vertically
-  kTextWordWrap = 4,     // broken into lines at spaces, from the top
+  kTextLeft = 0,        // left-aligned, from the top, on one line, clipped to the rectangle
+  kTextCentre = 1,      // centred horizontally
+  kTextSingleLine = 2,  // one line, centred vertically
+  kTextWordWrap = 4,    // broken into lines at spaces, from the top
 };
 
 // Paints one window's face. The drills paint their whole face from scratch on every paint, in
@@ -40,6 +40,5 @@ class Painter {
   virtual void DrawText(const std::string& latin1, const Rect& rect, unsigned format) = 0;
   // Draws one UTF-16 character with font in colour, at the top-left corner of cell and clipped
   // to it. Leaves the selected font as it was.
-  virtual void DrawGlyph(char16_t character, const Rect& cell, FontHandle font,
-                         Colour colour) = 0;
+  virtual void DrawGlyph(char16_t character, const Rect& cell, FontHandle font, Colour colour) = 0;
 };

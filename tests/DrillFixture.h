@@ -65,7 +65,8 @@ class DrillTest : public ::testing::Test {
   // Adds an example; parts are written with their marks, reading is derived like the loader
   // does (marks and parenthesised base readings left out). No parts: irregular.
   void AddExample(std::string_view word, std::initializer_list<std::string_view> parts,
-                  std::string meaning, std::uint32_t weight, std::string_view irregularReading = {}) {
+                  std::string meaning, std::uint32_t weight,
+                  std::string_view irregularReading = {}) {
     ExampleRecord example;
     example.word = Codes(word);
     example.meaning = std::move(meaning);
@@ -91,7 +92,7 @@ class DrillTest : public ::testing::Test {
   static KanjiCode Code(std::string_view character) { return Codes(character)[0]; }
 
   DrillHost Host(WindowHandle window) {
-    return {database, profile, jis, fonts,   random,    system,
+    return {database, profile, jis,   fonts,     random,      system,
             buttons,  windows, sound, sentences, kMainWindow, window};
   }
 

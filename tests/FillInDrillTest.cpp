@@ -82,7 +82,7 @@ TEST_F(FillInTest, RightFirstAnswerWithFourReadingsGains0750) {
   EXPECT_EQ(painter.FindText("Score: +0.750%")->rect, (Rect{355, 72, 495, 95}));
   EXPECT_EQ(painter.TextOn(250), u"まいにち");
   EXPECT_EQ(painter.GlyphsOn(250)[2].colour, Rgb(0, 204, 0));
-  EXPECT_EQ(painter.TextOn(370), u"にち");  // the answer stays
+  EXPECT_EQ(painter.TextOn(370), u"にち");            // the answer stays
   EXPECT_NE(painter.FindText("every day"), nullptr);  // the gloss shows once complete
 }
 
@@ -275,8 +275,10 @@ TEST_F(FillInTest, SentencesOfTheWordOpenInTheSentencesWindow) {
   WriteUtf16File(dir / KanjiDatabase::kSentencesFileName,
                  "A: 毎日です。\tEvery day, café.\r\n"
                  "B: 毎日 です\r\n"
-                 "A: " + longJapanese + "\tLong.\r\n"
-                 "B: 毎日\r\n");
+                 "A: " +
+                     longJapanese +
+                     "\tLong.\r\n"
+                     "B: 毎日\r\n");
   database.LoadSentencesFile();
   Start();
   ASSERT_EQ(drill.sentenceOffsets.size(), 2u);

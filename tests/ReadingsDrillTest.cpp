@@ -142,8 +142,8 @@ TEST_F(ReadingsTest, UnlimitedGuessesCountOnWithoutWrappingAndScoreStaysInRange)
   profile.settings.allowUnlimitedGuesses = true;
   Start();
   EXPECT_NE(Painted(drill).FindText("Unlimited Attempts"), nullptr);
-  for (const char* answer : {"a", "i", "u", "e", "o", "ka", "ki", "ku", "ke", "ko", "sa", "si",
-                             "su", "se"}) {
+  for (const char* answer :
+       {"a", "i", "u", "e", "o", "ka", "ki", "ku", "ke", "ko", "sa", "si", "su", "se"}) {
     Answer(drill, answer);
   }
   EXPECT_EQ(drill.attemptsLeft, 12);
@@ -438,6 +438,16 @@ TEST_F(ReadingsTest, FoundReadingsExamplesAndWrongTriesArePaintedInPlace) {
   EXPECT_EQ(painter.TextOn(426), u"ニチ");
   EXPECT_EQ(painter.GlyphsOn(45)[0].colour, Rgb(204, 0, 0));  // no longer highlighted
   EXPECT_NE(painter.Find(Kind::Frame, {515, 27, 627, 46}), nullptr);
+}
+
+TEST_F(ReadingsTest, MeaningsShowWhenRevealedOrKeptRevealed) {
+  profile.settings.meaningsStayRevealed = true;
+  Start();
+  EXPECT_EQ(Painted(drill).FindText("day, sun, Japan")->rect, (Rect{90, 10, 340, 45}));
+  profile.settings.meaningsStayRevealed = false;
+  EXPECT_EQ(Painted(drill).FindText("day, sun, Japan"), nullptr);
+  drill.OnKeyDown(vk::kF3);
+  EXPECT_NE(Painted(drill).FindText("day, sun, Japan"), nullptr);
 }
 
 TEST_F(ReadingsTest, HiddenReadingListsWordsWithoutReadingsOrMeanings) {

@@ -25,6 +25,9 @@ constexpr std::uint16_t kRightLenticularBracket = 0x3011;
 // Splits the reading field at every solidus, marks kept. The first part is taken even from an
 // empty field; a trailing solidus adds no empty part.
 void SplitReadingParts(const std::vector<KanjiCode>& field, std::vector<CodeString>& parts) {
+  std::size_t solidi = 0;
+  for (const KanjiCode code : field) solidi += code == jis::kSolidus ? 1 : 0;
+  parts.reserve(solidi + 1);
   std::size_t position = 0;
   do {
     const std::size_t start = position;
@@ -35,9 +38,9 @@ void SplitReadingParts(const std::vector<KanjiCode>& field, std::vector<CodeStri
 }
 
 // The whole kana reading: the parts joined, marks and parenthesised dictionary readings left
-// out.
-CodeString JoinedReading(const std::vector<KanjiCode>& field) {
-  CodeString reading;
+// out. Gathered in scratch first so the reading is allocated once, at its size.
+CodeString JoinedReading(const std::vector<KanjiCode>& field, std::vector<KanjiCode>& scratch) {
+  scratch.clear();
   bool inside = false;
   for (const KanjiCode code : field) {
     switch (code) {
@@ -54,11 +57,10 @@ CodeString JoinedReading(const std::vector<KanjiCode>& field) {
       case jis::kGreaterThan:
         break;
       default:
-        if (!inside) reading.units.push_back(code);
+        if (!inside) scratch.push_back(code);
     }
   }
-  reading.units.shrink_to_fit();
-  return reading;
+  return CodeString(static_cast<std::uint32_t>(scratch.size()), scratch.data());
 }
 
 // The weight: the low bytes read as a decimal number the way the C library does (leading white
@@ -82,6 +84,7 @@ std::uint32_t ParseWeight(const std::string& text) {
 
 void KanjiDatabase::LoadExamplesFile() {
   examples.clear();
+  IndexExamples({}, {});
 
   // 1. Open the file.
   std::ifstream file;
@@ -96,12 +99,18 @@ void KanjiDatabase::LoadExamplesFile() {
   reader.Read(unit);
   ExampleRecord record;
   std::vector<KanjiCode> field;
+  std::vector<KanjiCode> scratch;
   std::string text;
+  // Every word once more, one after another, for the index built at the end.
+  std::vector<KanjiCode> words;
+  std::vector<std::size_t> wordEnds;
   for (;;) {
     // 3. The word. The end of the file here (a line break after the last line, an empty
     // file) and anywhere up to the weight's tab is a fault.
     if (ReadCodeField(reader, jis_, kTab, field) != FieldEnd::kTerminator) break;
     record.word = CodeString(static_cast<std::uint32_t>(field.size()), field.data());
+    words.insert(words.end(), field.begin(), field.end());
+    wordEnds.push_back(words.size());
 
     // 4. The bracketed reading between two units dropped unchecked.
     if (!reader.Read(unit)) break;
@@ -116,7 +125,7 @@ void KanjiDatabase::LoadExamplesFile() {
       // 6. and 7.
       record.irregular = false;
       SplitReadingParts(field, record.readingParts);
-      record.reading = JoinedReading(field);
+      record.reading = JoinedReading(field, scratch);
     }
 
     // 8. The weight.
@@ -125,11 +134,15 @@ void KanjiDatabase::LoadExamplesFile() {
 
     // 9. The meaning, up to CR or the end of the file, which ends the last line.
     const bool endOfFile =
-        ReadLatinField(reader, kCarriageReturn, record.meaning) == FieldEnd::kEndOfFile;
+        ReadLatinField(reader, kCarriageReturn, text) == FieldEnd::kEndOfFile;
+    record.meaning = text;
 
     // 10.
     examples.push_back(std::move(record));
-    if (endOfFile) return;
+    if (endOfFile) {
+      IndexExamples(words, wordEnds);
+      return;
+    }
 
     // 11. The LF, unchecked.
     record = ExampleRecord();

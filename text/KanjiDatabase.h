@@ -63,10 +63,25 @@ class KanjiDatabase {
   // the process returns (as it does in tests).
   void Fail(const char* text, const char* caption);
 
+  // The index of examples by the codes of their words. The drills ask for a kanji's examples on
+  // every card, and a scan of every example's word costs milliseconds. It is built once the
+  // examples are loaded and serves while examples is still that array (which is read-only
+  // after loading); otherwise the queries scan.
+  // words holds the words of examples one after another; wordEnds where each ends.
+  void IndexExamples(const std::vector<KanjiCode>& words,
+                     const std::vector<std::size_t>& wordEnds);
+  bool ExampleIndexServes() const;
+  // Positions in examples of the examples whose word holds k, in file order.
+  void PositionsContaining(KanjiCode k, std::vector<std::uint32_t>& positions) const;
+
   const JisTable& jis_;
   System& system_;
   std::filesystem::path directory_;
   bool failed_ = false;
+  std::vector<std::uint32_t> exampleIndexStarts_;  // per code, where its positions begin
+  std::vector<std::uint32_t> exampleIndex_;        // positions, grouped by code
+  const ExampleRecord* indexedExamples_ = nullptr;
+  std::size_t indexedCount_ = 0;
 };
 
 // Splits one zero-terminated readings field at the fullwidth solidus and appends the readings

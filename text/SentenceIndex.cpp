@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 #include <system_error>
-#include <unordered_map>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -28,38 +28,95 @@ constexpr std::size_t kSentenceChunkBytes = 512;
 
 using Units = std::span<const std::uint16_t>;
 
-// The scan collects the words in a hash map: a tree lookup per listed word would cost more
-// than the rest of the scan. The ordered index is built from it once at the end.
-struct WordHash {
-  using is_transparent = void;
-  std::size_t operator()(Units units) const {
-    std::uint64_t hash = 0xcbf29ce484222325ull;  // FNV-1a
+// The words listed during the scan, each with a number and the offsets of its sentences. A
+// tree lookup per listed word, or a node-based hash map, would cost more than the rest of the
+// scan (a cache miss per step); this table keeps the words in one block and finds them by an
+// open-addressing hash. The ordered index is built from it once at the end.
+class ListedWords {
+ public:
+  ListedWords() : slots_(1 << 12) {}
+
+  void Add(Units word, std::int32_t offset) { offsets_[IdOf(word)].push_back(offset); }
+
+  // Moves the words and their offsets into index, which must be empty.
+  void MoveInto(std::map<CodeString, std::vector<std::int32_t>>& index) {
+    std::vector<std::uint32_t> byWord(starts_.size());
+    for (std::uint32_t id = 0; id < byWord.size(); ++id) byWord[id] = id;
+    std::sort(byWord.begin(), byWord.end(), [this](std::uint32_t a, std::uint32_t b) {
+      return std::ranges::lexicographical_compare(Word(a), Word(b));
+    });
+    for (const std::uint32_t id : byWord) {
+      const Units word = Word(id);
+      index.emplace_hint(index.end(),
+                         CodeString(static_cast<std::uint32_t>(word.size()), word.data()),
+                         std::move(offsets_[id]));
+    }
+  }
+
+ private:
+  struct Slot {
+    std::uint64_t hash = 0;
+    std::uint32_t idPlusOne = 0;  // 0: empty
+    std::uint32_t length = 0;
+  };
+
+  static std::uint64_t Hash(Units units) {
+    std::uint64_t hash = 0xcbf29ce484222325ull;  // FNV-1a over the units
     for (const std::uint16_t unit : units) hash = (hash ^ unit) * 0x100000001b3ull;
-    return static_cast<std::size_t>(hash);
+    return hash ^ (hash >> 29);
   }
-  std::size_t operator()(const CodeString& word) const { return (*this)(Units(word.units)); }
+
+  // Words are short; a plain loop beats a call to memcmp.
+  static bool Same(const std::uint16_t* stored, Units word) {
+    for (std::size_t i = 0; i < word.size(); ++i) {
+      if (stored[i] != word[i]) return false;
+    }
+    return true;
+  }
+
+  Units Word(std::uint32_t id) const {
+    const std::size_t end = id + 1 < starts_.size() ? starts_[id + 1] : units_.size();
+    return Units(units_.data() + starts_[id], end - starts_[id]);
+  }
+
+  std::uint32_t IdOf(Units word) {
+    const std::uint64_t hash = Hash(word);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+      Slot& slot = slots_[i];
+      if (slot.idPlusOne == 0) {
+        const auto id = static_cast<std::uint32_t>(starts_.size());
+        starts_.push_back(units_.size());
+        units_.insert(units_.end(), word.begin(), word.end());
+        offsets_.emplace_back();
+        slot = {hash, id + 1, static_cast<std::uint32_t>(word.size())};
+        if (4 * starts_.size() > 3 * slots_.size()) Grow();
+        return id;
+      }
+      if (slot.hash == hash && slot.length == word.size() &&
+          Same(units_.data() + starts_[slot.idPlusOne - 1], word)) {
+        return slot.idPlusOne - 1;
+      }
+    }
+  }
+
+  void Grow() {
+    std::vector<Slot> old(2 * slots_.size());
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+      if (slot.idPlusOne == 0) continue;
+      std::size_t i = slot.hash & mask;
+      while (slots_[i].idPlusOne != 0) i = (i + 1) & mask;
+      slots_[i] = slot;
+    }
+  }
+
+  std::vector<Slot> slots_;                        // open addressing, at most 3/4 full
+  std::vector<std::uint16_t> units_;               // the words, one after another
+  std::vector<std::size_t> starts_;                // where each word begins in units_
+  std::vector<std::vector<std::int32_t>> offsets_;  // per word, in file order
 };
-
-struct WordEqual {
-  using is_transparent = void;
-  static Units Of(const CodeString& word) { return Units(word.units); }
-  static Units Of(Units units) { return units; }
-  template <typename A, typename B>
-  bool operator()(const A& a, const B& b) const {
-    return std::ranges::equal(Of(a), Of(b));
-  }
-};
-
-using WordOffsets = std::unordered_map<CodeString, std::vector<std::int32_t>, WordHash, WordEqual>;
-
-void AddWord(WordOffsets& words, Units word, std::int32_t offset) {
-  auto found = words.find(word);
-  if (found == words.end()) {
-    found = words.try_emplace(CodeString(static_cast<std::uint32_t>(word.size()), word.data()))
-                .first;
-  }
-  found->second.push_back(offset);
-}
 
 // A word line whose tag does not end in a space.
 struct TagFault {
@@ -79,7 +136,7 @@ bool SkipThroughCarriageReturn(UnitReader& reader) {
 // Scans the line pairs and collects every listed word with the offsets of its sentences.
 // Returns false on a faulty word-line tag. Every read checks for the end of the file, so a
 // file cut anywhere ends the scan; what was collected until then stays.
-bool ScanSentences(UnitReader& reader, WordOffsets& words, TagFault& fault) {
+bool ScanSentences(UnitReader& reader, ListedWords& words, TagFault& fault) {
   std::uint16_t unit = 0;
   std::vector<std::uint16_t> word;
 
@@ -131,7 +188,7 @@ bool ScanSentences(UnitReader& reader, WordOffsets& words, TagFault& fault) {
           break;
         }
       }
-      AddWord(words, Units(word), offset);
+      words.Add(Units(word), offset);
       if (endOfFile) return true;
       if (unit == kCarriageReturn) break;
     }
@@ -154,7 +211,7 @@ void KanjiDatabase::LoadSentencesFile() {
   sentenceFile.open(path, std::ios::binary);
   if (!sentenceFile.is_open()) return;
 
-  WordOffsets words;
+  ListedWords words;
   TagFault fault;
   UnitReader reader(sentenceFile);
   if (!ScanSentences(reader, words, fault)) {
@@ -164,19 +221,7 @@ void KanjiDatabase::LoadSentencesFile() {
     Fail(text, "ERROR");
     return;
   }
-
-  // Into the ordered index, in key order so each insertion lands at the end.
-  std::vector<std::pair<CodeString, std::vector<std::int32_t>>> entries;
-  entries.reserve(words.size());
-  while (!words.empty()) {
-    auto node = words.extract(words.begin());
-    entries.emplace_back(std::move(node.key()), std::move(node.mapped()));
-  }
-  std::sort(entries.begin(), entries.end(),
-            [](const auto& a, const auto& b) { return Less(a.first, b.first); });
-  for (auto& [word, offsets] : entries) {
-    sentenceIndex.emplace_hint(sentenceIndex.end(), std::move(word), std::move(offsets));
-  }
+  words.MoveInto(sentenceIndex);
 }
 
 void KanjiDatabase::SentenceOffsetsFor(const CodeString& word,
