@@ -98,8 +98,7 @@ BENCHMARK(BM_LoadAll)
     ->Arg(50)
     ->Arg(100)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+    ->Repetitions(5);
 
 // Each loader on its own, whole set, to show where LoadAll spends its time.
 template <void (KanjiDatabase::*kLoader)()>
@@ -147,8 +146,7 @@ BENCHMARK(BM_ReadAndDecodeBaseline)
     ->Arg(50)
     ->Arg(100)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+    ->Repetitions(5);
 
 // What the Readings drill asks when a card shows a kanji found in 5,000 examples.
 void BM_ExamplesContainingThenForReading(benchmark::State& state) {

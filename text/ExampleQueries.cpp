@@ -102,8 +102,12 @@ bool KanjiDatabase::ExampleIndexServes() const {
 void KanjiDatabase::PositionsContaining(KanjiCode k, std::vector<std::uint32_t>& positions) const {
   positions.clear();
   if (ExampleIndexServes()) {
-    positions.assign(exampleIndex_.begin() + exampleIndexStarts_[k],
-                     exampleIndex_.begin() + exampleIndexStarts_[k + 1]);
+    // The check costs little (the records are read for copying anyway) and keeps a record
+    // changed in place from being listed for a kanji it no longer holds.
+    for (std::uint32_t i = exampleIndexStarts_[k]; i < exampleIndexStarts_[k + 1]; ++i) {
+      const CodeString& word = examples[exampleIndex_[i]].word;
+      if (FirstPosition(word, k) < word.units.size()) positions.push_back(exampleIndex_[i]);
+    }
     return;
   }
   for (std::size_t position = 0; position < examples.size() && position < UINT32_MAX; ++position) {

