@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/ProgramIcon.h"
 #include "app/Shell.h"
 
 // Veltrane takes no arguments and reads no environment: everything lies in the working
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Veltrane");
+  QApplication::setWindowIcon(ProgramIcon());
   Shell shell;
   if (!shell.Start()) return 0;
   return QApplication::exec();
