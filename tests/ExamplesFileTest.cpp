@@ -22,7 +22,8 @@ TEST_F(ExamplesFileTest, LoadsWordsReadingsWeightsAndMeanings) {
   const ExampleRecord& cupful = database.examples[0];
   EXPECT_EQ(cupful.word, Codes("一杯"));
   EXPECT_FALSE(cupful.irregular);
-  EXPECT_EQ(cupful.readingParts, (std::vector<CodeString>{Codes("いっ（いち）"), Codes("ぱい（はい）")}));
+  EXPECT_EQ(cupful.readingParts,
+            (std::vector<CodeString>{Codes("いっ（いち）"), Codes("ぱい（はい）")}));
   EXPECT_EQ(cupful.reading, Codes("いっぱい"));
   EXPECT_EQ(cupful.weight, 50u);
   EXPECT_EQ(cupful.meaning, "a cupful");
@@ -44,8 +45,10 @@ TEST_F(ExamplesFileTest, SplitsReadingsIntoPartsAndJoinsThemWithoutMarks) {
       {"empty field gives one empty part", "", {""}, ""},
       {"trailing solidus adds no part", "あ／い／", {"あ", "い"}, "あい"},
       {"two solidi add an empty part", "あ／／い", {"あ", "", "い"}, "あい"},
-      {"marks are kept in parts, dropped from the reading", "＜いち／＞ひと／＆お",
-       {"＜いち", "＞ひと", "＆お"}, "いちひとお"},
+      {"marks are kept in parts, dropped from the reading",
+       "＜いち／＞ひと／＆お",
+       {"＜いち", "＞ひと", "＆お"},
+       "いちひとお"},
       {"an unclosed parenthesis hides the rest", "あ（い／う", {"あ（い", "う"}, "あ"},
       {"an asterisk after the first code is dropped", "あ＊い", {"あ＊い"}, "あい"},
       {"irregular reading keeps its marks", "＊ひ（と）り", {}, "ひ（と）り"},
@@ -67,9 +70,15 @@ TEST_F(ExamplesFileTest, ReadsWeightsAsDecimalNumbers) {
     const char* field;
     std::uint32_t weight;
   } cases[] = {
-      {"42", 42},           {"  7", 7},   {"+7", 7},    {"12abc", 12},
-      {"", 0},              {"x1", 0},    {"-1", 4294967295u},
-      {"4294967295", 4294967295u},        {"99999999999999999999", 4294967295u},
+      {"42", 42},
+      {"  7", 7},
+      {"+7", 7},
+      {"12abc", 12},
+      {"", 0},
+      {"x1", 0},
+      {"-1", 4294967295u},
+      {"4294967295", 4294967295u},
+      {"99999999999999999999", 4294967295u},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.field);
@@ -100,8 +109,9 @@ TEST_F(ExamplesFileTest, OddButAcceptedInput) {
 }
 
 TEST_F(ExamplesFileTest, MissingFileIsFatal) {
-  ExpectFatal(system, [&] { database.LoadExamplesFile(); },
-              "Could not open the examples data file.", kFileErrorCaption);
+  ExpectFatal(
+      system, [&] { database.LoadExamplesFile(); }, "Could not open the examples data file.",
+      kFileErrorCaption);
 }
 
 TEST_F(ExamplesFileTest, MalformedFilesAreFatal) {
@@ -123,8 +133,8 @@ TEST_F(ExamplesFileTest, MalformedFilesAreFatal) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     WriteExamples(c.content);
-    ExpectFatal(system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure,
-                kFileErrorCaption);
+    ExpectFatal(
+        system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure, kFileErrorCaption);
   }
 }
 
@@ -149,8 +159,8 @@ TEST_F(ExamplesFileTest, FileCutAnywhereLoadsOrFailsCleanly) {
       EXPECT_EQ(database.examples.back().meaning, m.meaning.substr(0, (size - start) / 2));
     }
     if (!loads) {
-      ExpectFatal(system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure,
-                  kFileErrorCaption);
+      ExpectFatal(
+          system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure, kFileErrorCaption);
     }
   }
 }
@@ -166,8 +176,8 @@ TEST_F(ExamplesFileTest, BinaryGarbageEndsCleanly) {
                                "\xFF\xFE" + std::string(200000, '\t')};
   for (const std::string& content : cases) {
     WriteBytes(dir / KanjiDatabase::kExamplesFileName, content);
-    ExpectFatal(system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure,
-                kFileErrorCaption);
+    ExpectFatal(
+        system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure, kFileErrorCaption);
   }
 }
 

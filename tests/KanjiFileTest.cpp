@@ -80,11 +80,13 @@ TEST_F(KanjiFileTest, LongFieldsAreKeptWhole) {
 }
 
 TEST_F(KanjiFileTest, MissingFileIsFatal) {
-  ExpectFatal(system, [&] { database.LoadKanjiFile(); }, "Could not open the kanji data file.",
-              kFileErrorCaption);
+  ExpectFatal(
+      system, [&] { database.LoadKanjiFile(); }, "Could not open the kanji data file.",
+      kFileErrorCaption);
   std::filesystem::create_directory(dir / KanjiDatabase::kKanjiFileName);
-  ExpectFatal(system, [&] { database.LoadKanjiFile(); }, "Could not open the kanji data file.",
-              kFileErrorCaption);
+  ExpectFatal(
+      system, [&] { database.LoadKanjiFile(); }, "Could not open the kanji data file.",
+      kFileErrorCaption);
 }
 
 TEST_F(KanjiFileTest, MalformedFilesAreFatal) {
@@ -110,7 +112,8 @@ TEST_F(KanjiFileTest, MalformedFilesAreFatal) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     WriteKanji(c.content, c.bom);
-    ExpectFatal(system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure, kFileErrorCaption);
+    ExpectFatal(
+        system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure, kFileErrorCaption);
   }
 }
 
@@ -137,8 +140,8 @@ TEST_F(KanjiFileTest, FileCutAnywhereLoadsOrFailsCleanly) {
       EXPECT_EQ(database.kanji.back().meaning, m.meaning.substr(0, (size - start) / 2));
     }
     if (!loads) {
-      ExpectFatal(system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure,
-                  kFileErrorCaption);
+      ExpectFatal(
+          system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure, kFileErrorCaption);
     }
   }
 }
@@ -154,7 +157,8 @@ TEST_F(KanjiFileTest, BinaryGarbageFailsCleanly) {
                                "\xFF\xFE" + std::string(200000, '\t')};
   for (const std::string& content : cases) {
     WriteBytes(dir / KanjiDatabase::kKanjiFileName, content);
-    ExpectFatal(system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure, kFileErrorCaption);
+    ExpectFatal(
+        system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure, kFileErrorCaption);
   }
 }
 

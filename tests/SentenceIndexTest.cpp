@@ -47,10 +47,10 @@ TEST_F(SentenceIndexTest, LinesThatAddNothing) {
       "#: 彼は学生です。\tHe is a student.\r\n"  // a comment hides its word line
       "B: 彼 学生\r\n"
       "A: 来た。\tCame.\r\n"
-      "B: \r\n"                                // a tag alone lists nothing
+      "B: \r\n"  // a tag alone lists nothing
       "A: 犬だ。\tA dog.\r\n"
       "B: 犬\r\n"
-      "\r\n";                                  // a line break after the last pair is harmless
+      "\r\n";  // a line break after the last pair is harmless
   WriteSentences(content);
   database.LoadSentencesFile();
 
@@ -82,16 +82,18 @@ TEST_F(SentenceIndexTest, WordLineTagWithoutSpaceIsFatal) {
       "A: 彼は学生です。\tHe is a student.\r\n"
       "B:\t彼\r\n");
   // The tab is unit 31 after the mark: byte 0x40.
-  ExpectFatal(system, [&] { database.LoadSentencesFile(); }, "Problem with sentence file: 40    9",
-              "ERROR");
+  ExpectFatal(
+      system, [&] { database.LoadSentencesFile(); }, "Problem with sentence file: 40    9",
+      "ERROR");
 
   WriteSentences(
       "A: 一\tOne.\r\n"
       "B: 一\r\n"
       "A: 二\tTwo.\r\n"
       "BBBB 二\r\n");
-  ExpectFatal(system, [&] { database.LoadSentencesFile(); },
-              "Problem with sentence file: 3e   42", "ERROR");
+  ExpectFatal(
+      system, [&] { database.LoadSentencesFile(); }, "Problem with sentence file: 3e   42",
+      "ERROR");
 }
 
 TEST_F(SentenceIndexTest, ReadSentenceReadsBothTextsAtAnOffset) {
@@ -114,9 +116,9 @@ TEST_F(SentenceIndexTest, ReadSentenceReadsBothTextsAtAnOffset) {
 
 TEST_F(SentenceIndexTest, ReadSentenceStopsAtTheEndOfTheLineOrFile) {
   const char* const content =
-      "A: 犬\r\n"             // no tab: the text ends at the CR
+      "A: 犬\r\n"  // no tab: the text ends at the CR
       "B: 犬\r\n"
-      "A: 猫だ。\tA cat";     // the file ends in the English text
+      "A: 猫だ。\tA cat";  // the file ends in the English text
   WriteSentences(content);
   database.LoadSentencesFile();
   ASSERT_TRUE(system.messages.empty());
@@ -185,7 +187,9 @@ TEST_F(SentenceIndexTest, GarbageNeverHangs) {
       std::string(70001, '\0'),
       "\xFF\xFE"s + std::string(300000, ' '),     // one huge line of spaces
       "\xFF\xFE#\0"s + std::string(300000, 'x'),  // a comment that never ends
-      "\xFF\xFE" "A\0:\0 \0x\0\r\0\n\0B\0:\0 \0"s + std::string(300000, 'y'),  // one huge word
+      "\xFF\xFE"
+      "A\0:\0 \0x\0\r\0\n\0B\0:\0 \0"s +
+          std::string(300000, 'y'),  // one huge word
   };
   for (const std::string& content : cases) {
     WriteBytes(dir / KanjiDatabase::kSentencesFileName, content);

@@ -1,0 +1,31 @@
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "tools/DataBuilder.h"
+
+// The whole data set from the Debian dictionaries: the goal is well under 60 seconds.
+static void BM_BuildWholeDataSet(benchmark::State& state) {
+  BuildOptions options;
+  if (!std::filesystem::exists(options.kanjidic) || !std::filesystem::exists(options.edict)) {
+    state.SkipWithError("kanjidic and edict are not installed");
+    return;
+  }
+  std::string pattern = (std::filesystem::temp_directory_path() / "veltrane-bench-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  options.out = pattern;
+  for (auto _ : state) {
+    BuildReport report;
+    ProgressBar quiet(stderr, false);
+    std::string error;
+    if (!BuildDataSet(options, report, quiet, error)) state.SkipWithError(error.c_str());
+    state.counters["examples"] = report.examples;
+  }
+  std::error_code ignored;
+  std::filesystem::remove_all(options.out, ignored);
+}
+BENCHMARK(BM_BuildWholeDataSet)->Unit(benchmark::kSecond)->Iterations(1);

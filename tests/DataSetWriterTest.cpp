@@ -1,0 +1,101 @@
+#include "tools/DataSetWriter.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/TestFiles.h"
+#include "tests/ToolTestData.h"
+#include "tools/Chime.h"
+
+namespace {
+
+std::string Utf16Bytes(std::string_view utf8) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t unit : Utf16(utf8)) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
+  }
+  return bytes;
+}
+
+TEST(DataSetWriterTest, WritesKanjiLinesWithoutABreakAfterTheLast) {
+  TempDir dir;
+  std::vector<KanjiEntry> kanji = {TestKanji("食 ショク ジキ く.う た.べる", 2),
+                                   TestKanji("亜 ア", 8)};
+  kanji[0].meaning = "eat, food";
+  kanji[1].meaning = "Asia";
+  ASSERT_TRUE(WriteKanjiFile(dir / "kanji_data.dat", kanji, FullCharacterTable()));
+  EXPECT_EQ(
+      ReadBytes(dir / "kanji_data.dat"),
+      Utf16Bytes("食\t2\tショク／ジキ\tく（う）／た（べる）\teat, food\r\n亜\t8\tア\t\tAsia"));
+}
+
+TEST(DataSetWriterTest, WritesExampleLinesWithBracketedReadingAndWeight) {
+  TempDir dir;
+  Example first;
+  first.word = Jis("一杯");
+  first.field = Jis("いっ（いち）／ぱい（はい）");
+  first.weight = 4165;
+  first.meaning = "cupful\tfull";  // a tab would end the field early
+  Example second;
+  second.word = Jis("今日");
+  second.field = Jis("＊きょう");
+  second.weight = 7;
+  second.meaning = "today";
+  ASSERT_TRUE(WriteExamplesFile(dir / "examples.dat", {first, second}, FullCharacterTable()));
+  EXPECT_EQ(ReadBytes(dir / "examples.dat"),
+            Utf16Bytes("一杯\t【いっ（いち）／ぱい（はい）】\t4165\tcupful full\r\n"
+                       "今日\t【＊きょう】\t7\ttoday"));
+}
+
+TEST(DataSetWriterTest, WritesTheStudyListOneKanjiALine) {
+  TempDir dir;
+  const JisString order = Jis("一人");
+  ASSERT_TRUE(
+      WriteStudyList(dir / "study_list.vls", {order.begin(), order.end()}, FullCharacterTable()));
+  EXPECT_EQ(ReadBytes(dir / "study_list.vls"), Utf16Bytes("一\r\n人\r\n"));
+}
+
+TEST(DataSetWriterTest, RefusesCharactersTheTableLacks) {
+  TempDir dir;
+  Example example;
+  example.word = JisString(1, 0x2F21);
+  example.field = Jis("あ");
+  EXPECT_FALSE(WriteExamplesFile(dir / "examples.dat", {example}, FullCharacterTable()));
+}
+
+TEST(DataSetWriterTest, NamesTheSourcesAndTheirLicence) {
+  TempDir dir;
+  ASSERT_TRUE(WriteNotice(dir / "notice.txt", true));
+  const std::string text = ReadBytes(dir / "notice.txt");
+  for (const char* needed : {"EDRDG", "KANJIDIC", "EDICT", "CC BY-SA 4.0", "Tanaka"}) {
+    SCOPED_TRACE(needed);
+    EXPECT_NE(text.find(needed), std::string::npos);
+  }
+  ASSERT_TRUE(WriteNotice(dir / "plain.txt", false));
+  EXPECT_EQ(ReadBytes(dir / "plain.txt").find("Tanaka"), std::string::npos);
+}
+
+TEST(ChimeTest, IsAShort16BitPcmWave) {
+  const std::string wave = ChimeWave();
+  ASSERT_GT(wave.size(), 44u);
+  const auto u16 = [&](std::size_t at) {
+    return static_cast<unsigned>(static_cast<unsigned char>(wave[at]) |
+                                 static_cast<unsigned char>(wave[at + 1]) << 8);
+  };
+  const auto u32 = [&](std::size_t at) { return u16(at) | u16(at + 2) << 16; };
+  EXPECT_EQ(wave.substr(0, 4), "RIFF");
+  EXPECT_EQ(u32(4), wave.size() - 8);
+  EXPECT_EQ(wave.substr(8, 8), "WAVEfmt ");
+  EXPECT_EQ(u16(20), 1u);   // PCM
+  EXPECT_EQ(u16(34), 16u);  // bits per sample
+  EXPECT_EQ(wave.substr(36, 4), "data");
+  EXPECT_EQ(u32(40), wave.size() - 44);
+  const double seconds = static_cast<double>(u32(40)) / u32(28);
+  EXPECT_GT(seconds, 0.2);
+  EXPECT_LT(seconds, 1.5);
+  // It starts and ends in silence, so it does not click.
+  EXPECT_EQ(u16(44), 0u);
+  EXPECT_EQ(u16(wave.size() - 2), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The Fill-in drill's sound: a short two-note chime, synthesised, as a 16-bit PCM mono WAVE
+// file's bytes.
+std::string ChimeWave();

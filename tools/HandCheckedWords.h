@@ -1,0 +1,13 @@
+#pragma once
+
+#include <span>
+
+// Common words whose split per character a person has checked: the word, its reading and the
+// expected reading field without the ＜/＞ kind marks (UTF-8).
+struct HandCheckedWord {
+  const char* word;
+  const char* reading;
+  const char* field;
+};
+
+std::span<const HandCheckedWord> HandCheckedWords();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/JisString.h"
+
+// One line of kanjidic as the dictionary states it, before any of the data set's rules.
+struct KanjidicEntry {
+  KanjiCode code = 0;
+  int grade = 0;      // kanjidic's G field: 1-6, 8 jouyou, 9-10 jinmeiyou, 0 none
+  int frequency = 0;  // kanjidic's F field: rank among newspaper kanji, 0 unranked
+  // Readings in dictionary order with kanjidic's own marks still in: "." before the okurigana
+  // and "-" for a prefix or suffix, as ASCII units. ON in katakana, KUN in hiragana.
+  std::vector<JisString> on;
+  std::vector<JisString> kun;
+  std::vector<std::string> meanings;  // English, ASCII
+};
+
+// Parses one EUC-JP line; comment lines and lines that do not start with a kanji give nothing.
+// Name readings (after the T1 or T2 marker) are not readings and are left out.
+std::optional<KanjidicEntry> ParseKanjidicLine(std::string_view line);
+
+// Reads a whole kanjidic file. Returns false with a message in error when it cannot be read
+// or holds no kanji.
+bool ReadKanjidic(const std::filesystem::path& file, std::vector<KanjidicEntry>& entries,
+                  std::string& error);

@@ -1,0 +1,93 @@
+#include "tools/TanakaCorpus.h"
+
+#include <fstream>
+#include <vector>
+
+#include "tools/Utf8.h"
+
+namespace {
+
+// The program reads sentence texts and words into buffers of this many units.
+constexpr std::size_t kMaxUnits = 2047;
+
+std::string_view TrimLine(std::string_view line) {
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
+  return line;
+}
+
+std::vector<std::u16string> Words(std::u16string_view text) {
+  std::vector<std::u16string> words;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(u' ', start);
+    if (end == std::u16string_view::npos) end = text.size();
+    std::u16string word = PlainTanakaWord(text.substr(start, end - start));
+    if (!word.empty() && word.size() <= kMaxUnits) words.push_back(std::move(word));
+    start = end + 1;
+  }
+  return words;
+}
+
+}  // namespace
+
+std::u16string PlainTanakaWord(std::u16string_view token) {
+  std::u16string word;
+  char16_t closing = 0;
+  for (char16_t unit : token) {
+    if (closing != 0) {
+      if (unit == closing) closing = 0;
+    } else if (unit == u'(') {
+      closing = u')';
+    } else if (unit == u'[') {
+      closing = u']';
+    } else if (unit == u'{') {
+      closing = u'}';
+    } else if (unit != u'~') {
+      word.push_back(unit);
+    }
+  }
+  return word;
+}
+
+int ConvertTanakaCorpus(const std::filesystem::path& file, Utf16File& out, std::string& error) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    error = "cannot open the Tanaka corpus file " + file.string();
+    return -1;
+  }
+  int sentences = 0;
+  std::string raw;
+  std::u16string japanese;
+  std::string english;
+  bool haveSentence = false;
+  while (std::getline(in, raw)) {
+    const std::string_view line = TrimLine(raw);
+    if (line.starts_with("A: ")) {
+      const std::u16string text = DecodeUtf8(line.substr(3));
+      const std::size_t tab = text.find(u'\t');
+      haveSentence = tab != std::u16string::npos && tab > 0 && tab <= kMaxUnits;
+      if (!haveSentence) continue;
+      japanese = text.substr(0, tab);
+      std::u16string rest = text.substr(tab + 1);
+      const std::size_t id = rest.find(u"#ID=");
+      if (id != std::u16string::npos) rest.resize(id);
+      english = ToLatin1(rest);
+    } else if (line.starts_with("B: ") && haveSentence) {
+      haveSentence = false;
+      out.Append(u"A: ");
+      out.Append(japanese);
+      out.Append(u'\t');
+      out.AppendLatin1(english);
+      out.Append(u"\r\n");
+      out.Append(u"B: ");
+      const std::vector<std::u16string> words = Words(DecodeUtf8(line.substr(3)));
+      for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0) out.Append(u' ');
+        out.Append(words[i]);
+      }
+      out.Append(u"\r\n");
+      ++sentences;
+    }
+  }
+  return sentences;
+}
