@@ -75,8 +75,8 @@ Characters CharactersOf(const std::vector<JisRow>& rows) {
 std::u16string Kana(Random& random, const Characters& characters, int count) {
   std::u16string kana;
   for (int i = 0; i < count; ++i) {
-    kana.push_back(characters.hiragana[random.Below(
-        static_cast<std::uint32_t>(characters.hiragana.size()))]);
+    kana.push_back(
+        characters.hiragana[random.Below(static_cast<std::uint32_t>(characters.hiragana.size()))]);
   }
   return kana;
 }
@@ -161,8 +161,7 @@ bool WriteExamples(const std::filesystem::path& file, const Characters& characte
     out.Text(u"\t【");
     out.Text(reading);
     out.Text(u"】\t");
-    out.Latin(std::to_string(random.Below(100000)) + "\texample word number " +
-              std::to_string(i));
+    out.Latin(std::to_string(random.Below(100000)) + "\texample word number " + std::to_string(i));
     words.push_back(word);
   }
   return out.Ok();
@@ -205,7 +204,7 @@ bool SyntheticDataSet::Write(const std::filesystem::path& directory, int percent
   Random random;
   std::vector<std::u16string> words;
   return WriteKanji(directory / "kanji_data.dat", characters, kanjiCount, random) &&
-         WriteExamples(directory / "examples.dat", characters, 200000 * percent / 100,
-                       kanjiCount, random, words) &&
+         WriteExamples(directory / "examples.dat", characters, 200000 * percent / 100, kanjiCount,
+                       random, words) &&
          WriteSentences(directory / "sentences.dat", 150000 * percent / 100, words, random);
 }

@@ -26,3 +26,16 @@ CodeString Units(std::string_view utf8) {
   for (const char16_t unit : Utf16(utf8)) units.units.push_back(static_cast<std::uint16_t>(unit));
   return units;
 }
+
+std::vector<std::string> GarbageFiles() {
+  std::string random;
+  std::uint32_t state = 12345;
+  for (int i = 0; i < 100000; ++i) {
+    state = state * 1103515245u + 12345u;
+    random.push_back(static_cast<char>(state >> 16));
+  }
+  std::string lineBreaks = "\xFF\xFE";
+  for (int i = 0; i < 300000; ++i) lineBreaks += std::string("\r\0\n\0", 4);
+  return {random, std::string(70000, '\0'), std::string(70001, '\xFF'),
+          "\xFF\xFE" + std::string(200000, '\t'), lineBreaks};
+}

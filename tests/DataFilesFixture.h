@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tests/FakeSystem.h"
 #include "tests/TestFiles.h"
@@ -20,6 +21,10 @@ CodeString Codes(std::string_view utf8);
 
 // UTF-8 text as UTF-16 units, the form of the sentence texts and sentence-index keys.
 CodeString Units(std::string_view utf8);
+
+// Damaged files no loader may trip over: random bytes, zeros, 0xFF with an odd count, a
+// byte-order mark followed by one huge line of tabs, and one followed by nothing but line breaks.
+std::vector<std::string> GarbageFiles();
 
 // Shows the units of a failing comparison in hexadecimal.
 inline void PrintTo(const CodeString& s, std::ostream* os) {

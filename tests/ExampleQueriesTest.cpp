@@ -122,7 +122,7 @@ TEST_F(ExampleQueriesTest, ContainingSeesExamplesChangedAfterLoading) {
   EXPECT_EQ(Words(Containing("三")), WordsOf({"三一"}));
 }
 
-TEST_F(ExampleQueriesTest, SelectiveQueriesMayFilterAnArrayIntoItself) {
+TEST_F(ExampleQueriesTest, QueriesMayWriteIntoTheirOwnInput) {
   const KanjiCode k = Codes("一")[0];
   std::vector<ExampleRecord> list = Containing("一");
   database.ExamplesForReading(Codes("ひと"), k, 1, list, list);
@@ -131,6 +131,9 @@ TEST_F(ExampleQueriesTest, SelectiveQueriesMayFilterAnArrayIntoItself) {
   list = Containing("一");
   database.ExamplesWithSpecialReading(k, list, list);
   EXPECT_EQ(Words(list), WordsOf({"一人", "一寸"}));
+
+  database.ExamplesContaining(Codes("人")[0], database.examples);
+  EXPECT_EQ(Words(database.examples), WordsOf({"二人", "一人"}));
 }
 
 }  // namespace

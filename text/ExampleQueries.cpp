@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <utility>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "text/KanjiDatabase.h"
@@ -91,7 +91,8 @@ void KanjiDatabase::IndexExamples(const std::vector<KanjiCode>& words,
   }
   exampleIndex_.resize(exampleIndexStarts_[kCodes]);
   std::vector<std::uint32_t> next(exampleIndexStarts_.begin(), exampleIndexStarts_.end() - 1);
-  forEachCode([&](KanjiCode code, std::uint32_t position) { exampleIndex_[next[code]++] = position; });
+  forEachCode(
+      [&](KanjiCode code, std::uint32_t position) { exampleIndex_[next[code]++] = position; });
 }
 
 bool KanjiDatabase::ExampleIndexServes() const {
@@ -119,6 +120,12 @@ void KanjiDatabase::PositionsContaining(KanjiCode k, std::vector<std::uint32_t>&
 }
 
 void KanjiDatabase::ExamplesContaining(KanjiCode k, std::vector<ExampleRecord>& out) const {
+  if (&out == &examples) {  // the copies are chosen from the array being replaced
+    std::vector<ExampleRecord> result;
+    ExamplesContaining(k, result);
+    out = std::move(result);
+    return;
+  }
   std::vector<std::uint32_t> positions;
   PositionsContaining(k, positions);
   // Largest weight first. Examples of equal weight keep their file order, so the lists the

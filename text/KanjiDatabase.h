@@ -60,16 +60,15 @@ class KanjiDatabase {
   // not a regular file.
   bool OpenDataFile(const char* name, std::ifstream& file) const;
   // Reports a fault of a data file and ends the process. LoadAll stops here even when ending
-  // the process returns (as it does in tests).
+  // the process returns, as a test double may.
   void Fail(const char* text, const char* caption);
 
   // The index of examples by the codes of their words. The drills ask for a kanji's examples on
   // every card, and a scan of every example's word costs milliseconds. It is built once the
   // examples are loaded and serves while examples is still that array (which is read-only
-  // after loading); otherwise the queries scan.
-  // words holds the words of examples one after another; wordEnds where each ends.
-  void IndexExamples(const std::vector<KanjiCode>& words,
-                     const std::vector<std::size_t>& wordEnds);
+  // after loading); otherwise the queries scan. words holds the words of examples one after
+  // another; wordEnds says where each ends.
+  void IndexExamples(const std::vector<KanjiCode>& words, const std::vector<std::size_t>& wordEnds);
   bool ExampleIndexServes() const;
   // Positions in examples of the examples whose word holds k, in file order.
   void PositionsContaining(KanjiCode k, std::vector<std::uint32_t>& positions) const;

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <map>
 #include <span>
 #include <string>
 #include <system_error>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -122,10 +122,10 @@ class ListedWords {
     }
   }
 
-  std::vector<Slot> slots_;                        // open addressing, at most half full
-  std::vector<std::uint16_t> units_;               // the words, one after another
-  std::vector<std::size_t> starts_;                // where each word begins in units_
-  std::vector<Listing> listings_;                  // every listed word, in file order
+  std::vector<Slot> slots_;           // open addressing, at most half full
+  std::vector<std::uint16_t> units_;  // the words, one after another
+  std::vector<std::size_t> starts_;   // where each word begins in units_
+  std::vector<Listing> listings_;     // every listed word, in file order
 };
 
 // A word line whose tag does not end in a space.
@@ -133,15 +133,6 @@ struct TagFault {
   std::int64_t offset = 0;
   std::uint16_t unit = 0;
 };
-
-// Reads units up to and including the next CR; false at the end of the file.
-bool SkipThroughCarriageReturn(UnitReader& reader) {
-  std::uint16_t unit = 0;
-  do {
-    if (!reader.Read(unit)) return false;
-  } while (unit != kCarriageReturn);
-  return true;
-}
 
 // Scans the line pairs and collects every listed word with the offsets of its sentences.
 // Returns false on a faulty word-line tag. Every read checks for the end of the file, so a
@@ -156,8 +147,8 @@ bool ScanSentences(UnitReader& reader, ListedWords& words, TagFault& fault) {
     // 3. A commented sentence line hides its word line too.
     if (!reader.Read(unit)) return true;
     if (unit == kNumberSign) {
-      if (!SkipThroughCarriageReturn(reader) || !reader.Read(unit)) return true;
-      if (!SkipThroughCarriageReturn(reader) || !reader.Read(unit)) return true;
+      if (!reader.SkipPast(kCarriageReturn) || !reader.Read(unit)) return true;
+      if (!reader.SkipPast(kCarriageReturn) || !reader.Read(unit)) return true;
       continue;
     }
 
@@ -170,9 +161,7 @@ bool ScanSentences(UnitReader& reader, ListedWords& words, TagFault& fault) {
 
     // 5. The rest of the sentence line (the unit just read may already be its CR), the LF and
     // the word line's tag.
-    while (unit != kCarriageReturn) {
-      if (!reader.Read(unit)) return true;
-    }
+    if (unit != kCarriageReturn && !reader.SkipPast(kCarriageReturn)) return true;
     for (int i = 0; i < 4; ++i) {
       if (!reader.Read(unit)) return true;
     }

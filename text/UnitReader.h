@@ -27,6 +27,10 @@ class UnitReader {
     return ReadSlow(unit);
   }
 
+  // Reads units up to and including the next one equal to terminator; false when the stream
+  // ends first. Faster than Read for long stretches that are passed over.
+  bool SkipPast(std::uint16_t terminator);
+
   // Bytes consumed since the reader started: the unit read last began two bytes earlier.
   std::int64_t Consumed() const { return consumedBefore_ + static_cast<std::int64_t>(next_); }
 
