@@ -66,9 +66,10 @@ void FillInDrill::NextCard() {
 bool FillInDrill::TryCard(KanjiCode code) {
   if (!LookUpCard(code)) return false;
   sentenceOffsets.clear();
-  std::vector<ExampleRecord> candidates;
+  std::vector<ExampleRecord>& candidates = candidates_;
   host_.database.ExamplesContaining(code, candidates);
-  std::vector<const ExampleRecord*> regular;
+  std::vector<const ExampleRecord*>& regular = regular_;
+  regular.clear();
   for (const ExampleRecord& candidate : candidates) {
     if (!candidate.irregular) regular.push_back(&candidate);
   }

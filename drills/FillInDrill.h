@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "drills/Drill.h"
 #include "text/ExampleRecord.h"
@@ -69,4 +70,8 @@ class FillInDrill : public Drill {
   // No kanji to drill: an empty face that takes nothing but Next.
   void ShowNoCard();
   void PaintReadingRow(Painter& painter) const;
+
+  // Scratch lists of TryCard, kept so their storage is reused from card to card.
+  std::vector<ExampleRecord> candidates_;
+  std::vector<const ExampleRecord*> regular_;
 };
