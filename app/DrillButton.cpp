@@ -16,6 +16,9 @@ void DrillButton::keyPressEvent(QKeyEvent* event) {
   }
   if (event->key() == Qt::Key_Space || alt) {
     QPushButton::keyPressEvent(event);
+    // A key is the focused button's alone: it must not travel on to the drill window, where
+    // Alt+"?" would open About.
+    event->accept();
     return;
   }
   routes_.keyDown(event);

@@ -11,6 +11,7 @@ void QtSystem::ShowMessage(const std::string& text, const std::string& caption, 
     answerMessage(text, caption);
     return;
   }
+  if (splash) splash->hide();
   QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
                   QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
                   windows_.Widget(owner));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <string>
 
@@ -23,6 +25,9 @@ class QtSystem : public System {
   // real end of the process (it should throw, so that the caller does not go on).
   std::function<void(const std::string& text, const std::string& caption)> answerMessage;
   std::function<void(int exitCode)> endProcess;
+
+  // The splash window while start-up runs: a message box must not open behind it.
+  QPointer<QWidget> splash;
 
  private:
   const WindowRegistry& windows_;

@@ -23,6 +23,8 @@ void SentencesDialog::SetText(const std::u16string& text) {
 }
 
 void SentencesDialog::Show() {
+  if (!shownBefore_ && firstPosition) move(firstPosition());
+  shownBefore_ = true;
   showNormal();
   repaint();
 }

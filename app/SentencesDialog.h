@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QTextEdit>
+#include <functional>
 
 #include "platform/SentencesWindow.h"
 
@@ -18,9 +19,13 @@ class SentencesDialog : public QDialog, public SentencesWindow {
 
   QTextEdit* edit() const { return edit_; }
 
+  // Where the window opens the first time it is shown; unset leaves it to the desktop.
+  std::function<QPoint()> firstPosition;
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QTextEdit* edit_;
+  bool shownBefore_ = false;
 };

@@ -53,11 +53,13 @@ bool Shell::Start() {
   splash.show();
   splash.repaint();
   QApplication::processEvents();
+  system.splash = &splash;
 
   database->LoadAll();
-  if (!StartApplication()) return false;
-  splash.finish(mainWindow.get());
-  return true;
+  const bool started = StartApplication();
+  system.splash = nullptr;
+  if (started) splash.finish(mainWindow.get());
+  return started;
 }
 
 bool Shell::StartApplication() {
@@ -68,9 +70,13 @@ bool Shell::StartApplication() {
 
   // The two text windows exist before the profile, which keeps the notes window's text.
   notesWindow = new NotesDialog(mainWindow.get());
-  notesWindow->move(mainWindow->geometry().topLeft());
   sentencesWindow = std::make_unique<SentencesDialog>();
-  sentencesWindow->move(notesWindow->pos() + QPoint(20, 20));
+  // Both open at the top-left corner of the main window's client area (the sentences window 20
+  // pixels further in) the first time they are shown, wherever the desktop put the main window.
+  sentencesWindow->firstPosition = [this] {
+    PlaceNotesWindow();
+    return notesWindow->pos() + QPoint(20, 20);
+  };
 
   profile = std::make_unique<UserProfile>(*database, *jis, system, clock, random, *notesWindow,
                                           directory_);
@@ -139,6 +145,7 @@ bool Shell::HandleCommand(WindowHandle window, int id) {
       windowManager.SetFocus(HandleOf(currentDrill));
       return true;
     case kCmdShowNotes:
+      PlaceNotesWindow();
       notesWindow->showNormal();
       notesWindow->raise();
       notesWindow->activateWindow();
@@ -251,6 +258,12 @@ void Shell::RepaintWindow(WindowHandle window) {
   QWidget* widget = windows.Widget(window);
   if (widget == mainWindow.get() && currentDrill) widget = WindowOf(currentDrill);
   if (widget && widget->isVisible()) widget->repaint();
+}
+
+void Shell::PlaceNotesWindow() {
+  if (notesPlaced_) return;
+  notesPlaced_ = true;
+  notesWindow->move(mainWindow->client()->mapToGlobal(QPoint(0, 0)));
 }
 
 void Shell::Quit() {

@@ -123,7 +123,10 @@ class Shell {
   DrillWindow* WindowOf(const Drill* drill) const;
   WindowHandle HandleOf(const Drill* drill) const;
   void RepaintWindow(WindowHandle window);
+  // Moves the notes window to the main window's client area before it is first shown.
+  void PlaceNotesWindow();
   void Quit();
 
   std::filesystem::path directory_;
+  bool notesPlaced_ = false;
 };

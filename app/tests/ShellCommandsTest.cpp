@@ -8,6 +8,7 @@
 #include "app/DrillWindow.h"
 #include "app/MainWindow.h"
 #include "app/NotesDialog.h"
+#include "app/SentencesDialog.h"
 #include "app/tests/ShellFixture.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
@@ -148,6 +149,30 @@ TEST_F(ShellCommandsTest, AltQuestionMarkAndAltSlashOpenAbout) {
         TitleOfModalOpenedBy([&] { QTest::keyClick(shell->readingsWindow, key, Qt::AltModifier); });
     EXPECT_EQ(title, "About");
   }
+}
+
+TEST_F(ShellCommandsTest, AltQuestionMarkOnADrillButtonDoesNotOpenAbout) {
+  QWidget* button = shell->windows.Widget(shell->readingsDrill->buttons[1]);
+  ASSERT_NE(button, nullptr);
+  button->setFocus();
+  const QString title =
+      TitleOfModalOpenedBy([&] { QTest::keyClick(button, Qt::Key_Question, Qt::AltModifier); });
+  QApplication::processEvents();  // the closer runs now if nothing opened
+  EXPECT_EQ(title, "");
+}
+
+TEST_F(ShellCommandsTest, SentencesWindowOpensBesideTheNotesAndHidesOnClose) {
+  SentencesDialog& sentences = *shell->sentencesWindow;
+  EXPECT_EQ(sentences.windowTitle(), "Example Sentences");
+  EXPECT_EQ(sentences.size(), QSize(640, 480));
+  sentences.SetText(u"\u65e5\u672c\r\nJapan\r\n\r\n");
+  sentences.Show();
+  EXPECT_TRUE(sentences.isVisible());
+  EXPECT_EQ(sentences.pos(), shell->notesWindow->pos() + QPoint(20, 20));
+  EXPECT_EQ(sentences.edit()->toPlainText(), QString::fromUtf16(u"\u65e5\u672c\nJapan\n\n"));
+  sentences.close();
+  EXPECT_FALSE(sentences.isVisible());
+  EXPECT_FALSE(sentences.edit()->toPlainText().isEmpty());
 }
 
 TEST_F(ShellCommandsTest, AboutShowsTheProductLine) {
