@@ -6,6 +6,7 @@
 #include "app/DialogUnits.h"
 
 AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
+  setFont(DialogFont());
   setWindowTitle("About");
   setFixedSize(Dlu(0, 0, 125, 78).size());
   const struct {

@@ -53,6 +53,7 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
       system_(system),
       windows_(windows) {
   handle_ = windows.Add(this);
+  setFont(DialogFont());
   setWindowTitle("Veltrane Options");
   setFixedSize(Dlu(0, 0, 360, 257).size());
 
@@ -81,6 +82,8 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
     controls_[n.id] = field;
   }
 
+  // The last two explanations run on under the OK and Cancel buttons, where there is room;
+  // with the template's width they would need a third line that the rows do not have.
   const struct {
     const char* text;
     QRect at;
@@ -90,10 +93,10 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
       {"Score beyond which kanji is considered to be \"mastered\".", Dlu(114, 29, 184, 20)},
       {"Number of \"slots\" in the weighted average.  If this number is smaller, each attempt "
        "will have greater influence on the score.",
-       Dlu(114, 50, 184, 22)},
+       Dlu(114, 50, 239, 22)},
       {"Weight factor for kanji selection.  If larger, kanji with lower scores are more likely "
        "to be chosen.  If smaller, distribution is more uniform.",
-       Dlu(114, 72, 184, 22)},
+       Dlu(114, 72, 239, 22)},
   };
   for (const auto& e : explanations) {
     auto* label = new QLabel(e.text, this);
@@ -108,8 +111,8 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
        "Mastery Score Jumps to 100% when Kanji Is Mastered (allows buffer for score decline)",
        Dlu(15, 116, 156, 20)},
       {kMeaningsStayRevealed, "Kanji Meanings Stay Revealed", Dlu(15, 138, 114, 10)},
-      {kRevealMeaningsOnComplete, "Reveal Meanings When Card Is Complete", Dlu(15, 153, 148, 10)},
-      {kReverseSpaceEnter, "Reverse Space and Enter Key Functions", Dlu(15, 168, 144, 10)},
+      {kRevealMeaningsOnComplete, "Reveal Meanings When Card Is Complete", Dlu(15, 153, 165, 10)},
+      {kReverseSpaceEnter, "Reverse Space and Enter Key Functions", Dlu(15, 168, 165, 10)},
       {kUseAutoIntroduce, "Use Auto Introduce", Dlu(15, 197, 77, 10)},
       {kAllowUnlimitedGuesses, "Allow Unlimited Guesses", Dlu(195, 103, 97, 10)},
       {kKeepMasteredInReadings, "Keep Mastered Kanji in Drill Rotation", Dlu(195, 116, 137, 10)},

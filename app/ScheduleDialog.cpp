@@ -1,7 +1,6 @@
 #include "app/ScheduleDialog.h"
 
 #include <QCloseEvent>
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -16,6 +15,7 @@ ScheduleDialog::ScheduleDialog(UserProfile& profile, QtSystem& system, WindowReg
                                QWidget* owner)
     : QDialog(owner), model_(ScheduleDialogModel::For(profile)), system_(system) {
   handle_ = windows.Add(this);
+  setFont(DialogFont());
   setWindowTitle("Score Decline Schedule");
   setFixedSize(Dlu(0, 0, 196, 191).size());
 
@@ -35,9 +35,6 @@ ScheduleDialog::ScheduleDialog(UserProfile& profile, QtSystem& system, WindowReg
   list_ = new QListWidget(this);
   list_->setObjectName(QString("id%1").arg(ControlId::kScheduleList));
   list_->setGeometry(Dlu(7, 20, 122, 96));
-  QFont fixed("Liberation Mono");
-  fixed.setStyleHint(QFont::Monospace);
-  list_->setFont(fixed);  // keeps the columns of the lines under their headings
   QPushButton* ok = button("OK", ControlId::kOk, Dlu(139, 20, 50, 14));
   ok->setDefault(true);
   QPushButton* cancel = button("Cancel", ControlId::kCancel, Dlu(139, 38, 50, 14));
@@ -49,7 +46,7 @@ ScheduleDialog::ScheduleDialog(UserProfile& profile, QtSystem& system, WindowReg
   label("Mastery Level", Dlu(32, 135, 45, 8));
   levelLabel_ = label("ML", Dlu(85, 135, 30, 8));
   levelLabel_->setObjectName(QString("id%1").arg(ControlId::kLevelLabel));
-  label("Days Until Baselined", Dlu(11, 149, 66, 8));
+  label("Days Until Baselined", Dlu(11, 149, 73, 8));
   days_ = new NumericField(ControlId::kScheduleDays, ScheduleDialogModel::kDaysTextLimit, this);
   days_->setGeometry(Dlu(85, 146, 40, 14));
   apply_ = button("Apply", ControlId::kApply, Dlu(134, 139, 50, 14));

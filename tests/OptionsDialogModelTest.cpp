@@ -282,13 +282,4 @@ TEST(OptionsDialogModelTest, ScheduleReachesTheSettingsOnlyThroughBothOks) {
   }
 }
 
-TEST(OptionsDialogModelTest, TextLimitsBoundTheIntegerFields) {
-  EXPECT_EQ(OptionsDialogModel::TextLimit(1009), 2);
-  EXPECT_EQ(OptionsDialogModel::TextLimit(1010), 2);
-  EXPECT_EQ(OptionsDialogModel::TextLimit(1011), 1);
-  EXPECT_EQ(OptionsDialogModel::TextLimit(1012), 0);
-  EXPECT_EQ(OptionsDialogModel::TextLimit(1016), 2);
-  EXPECT_EQ(OptionsDialogModel::TextLimit(1015), 4);
-}
-
 }  // namespace

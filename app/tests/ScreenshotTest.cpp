@@ -1,9 +1,14 @@
 #include <QDir>
 #include <QImage>
 
+#include "app/AboutDialog.h"
 #include "app/DrillWindow.h"
 #include "app/MainWindow.h"
+#include "app/NotesDialog.h"
+#include "app/OptionsDialog.h"
+#include "app/ScheduleDialog.h"
 #include "app/tests/ShellFixture.h"
+#include "study/UserProfile.h"
 
 namespace {
 
@@ -57,6 +62,18 @@ TEST_F(ScreenshotTest, FillInFaceShowsTheKanjiInItsBox) {
   ASSERT_EQ(image.size(), QSize(640, 440));
   ExpectSharedFace(image, 100);
   EXPECT_GT(DarkPixels(image, QRect(11, 11, 58, 58)), 100);
+}
+
+TEST_F(ScreenshotTest, DialogsAreRenderedForReview) {
+  OptionsDialog options(*shell->profile, shell->system, shell->windows, shell->mainWindow.get());
+  EXPECT_EQ(Render(&options, "options").size(), QSize(540, 418));
+  shell->profile->editSchedule = shell->profile->settings.declineSchedule;
+  shell->profile->editDaysHigherLevels = shell->profile->settings.declineDaysHigherLevels;
+  ScheduleDialog schedule(*shell->profile, shell->system, shell->windows, &options);
+  EXPECT_EQ(Render(&schedule, "schedule").size(), QSize(294, 310));
+  AboutDialog about(shell->mainWindow.get());
+  Render(&about, "about");
+  Render(shell->notesWindow, "notes");
 }
 
 }  // namespace
