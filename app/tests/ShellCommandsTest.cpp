@@ -142,6 +142,13 @@ TEST_F(ShellCommandsTest, TabOnADrillButtonMovesTheFocusToTheMainWindow) {
   EXPECT_STREQ(readings.pendingRomaji, "k");
 }
 
+TEST_F(ShellCommandsTest, InputMethodsAreOffInTheDrillsAndOnInTheNotes) {
+  EXPECT_FALSE(shell->readingsWindow->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_FALSE(shell->fillInWindow->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_FALSE(shell->mainWindow->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_TRUE(shell->notesWindow->edit()->testAttribute(Qt::WA_InputMethodEnabled));
+}
+
 TEST_F(ShellCommandsTest, AltQuestionMarkAndAltSlashOpenAbout) {
   for (Qt::Key key : {Qt::Key_Question, Qt::Key_Slash}) {
     SCOPED_TRACE(key);
