@@ -59,8 +59,7 @@ TEST_F(DataBuilderTest, ReadsEverySourceBeforeWritingAnything) {
   options.tanaka = dir / "missing.utf";
   EXPECT_FALSE(Build());
   EXPECT_NE(error.find("missing.utf"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(options.out / "kanji_data.dat"));
-  EXPECT_FALSE(std::filesystem::exists(options.out / "jis0208.dat"));
+  EXPECT_FALSE(std::filesystem::exists(options.out));
 }
 
 TEST_F(DataBuilderTest, DropsAnOldSentencesFileWhenBuiltWithoutACorpus) {
@@ -71,6 +70,14 @@ TEST_F(DataBuilderTest, DropsAnOldSentencesFileWhenBuiltWithoutACorpus) {
   ASSERT_TRUE(Build()) << error;
   EXPECT_FALSE(std::filesystem::exists(options.out / "sentences.dat"));
   EXPECT_EQ(report.sentences, -1);
+}
+
+TEST_F(DataBuilderTest, KeepsAnEarlierDataSetWhenASourceFails) {
+  ASSERT_TRUE(Build()) << error;
+  const std::string examples = ReadBytes(options.out / "examples.dat");
+  WriteBytes(dir / "edict", "not a dictionary\n");
+  EXPECT_FALSE(Build());
+  EXPECT_EQ(ReadBytes(options.out / "examples.dat"), examples);
 }
 
 TEST_F(DataBuilderTest, NamesTheSourceItCannotRead) {

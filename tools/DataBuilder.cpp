@@ -115,12 +115,6 @@ void CheckExamples(const std::vector<KanjiEntry>& kanji, const ExampleSelection&
 bool BuildDataSet(const BuildOptions& options, BuildReport& report, ProgressBar& progress,
                   std::string& error) {
   const auto started = std::chrono::steady_clock::now();
-  std::error_code created;
-  std::filesystem::create_directories(options.out, created);
-  if (created) {
-    error = "cannot create the folder " + options.out.string() + ": " + created.message();
-    return false;
-  }
 
   progress.Show("JIS table", 0.0);
   const CharacterTable table(JisX0208Rows());
@@ -168,6 +162,12 @@ bool BuildDataSet(const BuildOptions& options, BuildReport& report, ProgressBar&
   std::vector<int> grades(0x10000, 0);
   for (const KanjiEntry& entry : kanji) grades[entry.code] = entry.grade;
   for (KanjiCode code : order) report.joyoOnStudyList += IsJoyo(grades[code]) ? 1 : 0;
+  std::error_code created;
+  std::filesystem::create_directories(options.out, created);
+  if (created) {
+    error = "cannot create the folder " + options.out.string() + ": " + created.message();
+    return false;
+  }
   const auto writeFailed = [&](const char* name) {
     error = "cannot write " + (options.out / name).string();
     return false;
