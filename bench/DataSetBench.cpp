@@ -165,6 +165,23 @@ void BM_ExamplesContainingThenForReading(benchmark::State& state) {
 }
 BENCHMARK(BM_ExamplesContainingThenForReading)->Unit(benchmark::kMicrosecond);
 
+// The same with new arrays each time, as a caller that does not keep its arrays would see it:
+// every copied record allocates, and the arrays are freed inside the loop.
+void BM_ExamplesContainingThenForReadingFreshArrays(benchmark::State& state) {
+  KanjiDatabase& database = LoadedDataSet();
+  KanjiCode kanji = 0;
+  BenchJisTable().UnicodeToCode(SyntheticDataSet::kPlantedKanji, kanji);
+  const CodeString reading = database.kanji[0].onReadings[0].bare;
+  for (auto _ : state) {
+    std::vector<ExampleRecord> containing;
+    std::vector<ExampleRecord> forReading;
+    database.ExamplesContaining(kanji, containing);
+    database.ExamplesForReading(reading, kanji, -1, containing, forReading);
+    benchmark::DoNotOptimize(forReading.data());
+  }
+}
+BENCHMARK(BM_ExamplesContainingThenForReadingFreshArrays)->Unit(benchmark::kMicrosecond);
+
 // The sentences of one example word: the index lookup and 20 reads from the file.
 void BM_SentencesOfAWord(benchmark::State& state) {
   KanjiDatabase& database = LoadedDataSet();

@@ -176,21 +176,13 @@ TEST_F(SentenceIndexTest, FileCutAnywhereEndsTheScan) {
 
 TEST_F(SentenceIndexTest, GarbageNeverHangs) {
   using namespace std::string_literals;
-  std::string bytes;
-  std::uint32_t state = 7;
-  for (int i = 0; i < 200000; ++i) {
-    state = state * 1103515245u + 12345u;
-    bytes.push_back(static_cast<char>(state >> 16));
-  }
-  const std::string cases[] = {
-      bytes,
-      std::string(70001, '\0'),
-      "\xFF\xFE"s + std::string(300000, ' '),     // one huge line of spaces
-      "\xFF\xFE#\0"s + std::string(300000, 'x'),  // a comment that never ends
+  std::vector<std::string> cases = GarbageFiles();
+  cases.push_back("\xFF\xFE"s + std::string(300000, ' '));     // one huge line of spaces
+  cases.push_back("\xFF\xFE#\0"s + std::string(300000, 'x'));  // a comment that never ends
+  cases.push_back(
       "\xFF\xFE"
       "A\0:\0 \0x\0\r\0\n\0B\0:\0 \0"s +
-          std::string(300000, 'y'),  // one huge word
-  };
+      std::string(300000, 'y'));  // one huge word
   for (const std::string& content : cases) {
     WriteBytes(dir / KanjiDatabase::kSentencesFileName, content);
     try {

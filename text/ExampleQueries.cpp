@@ -53,8 +53,22 @@ bool PartMatches(const CodeString& part, const CodeString& target, int kind) {
 // the same arrays, and allocation would otherwise dominate the query.
 void CopyChosen(const std::vector<ExampleRecord>& from, const std::vector<std::uint32_t>& chosen,
                 std::vector<ExampleRecord>& out) {
+  // The chosen records lie far apart; asking for the memory of records a few steps ahead
+  // overlaps the waits for it.
+  constexpr std::size_t kRecordsAhead = 8;
+  constexpr std::size_t kContentsAhead = 4;
   out.resize(chosen.size());
-  for (std::size_t i = 0; i < chosen.size(); ++i) out[i] = from[chosen[i]];
+  for (std::size_t i = 0; i < chosen.size(); ++i) {
+    if (i + kRecordsAhead < chosen.size()) __builtin_prefetch(&from[chosen[i + kRecordsAhead]]);
+    if (i + kContentsAhead < chosen.size()) {
+      const ExampleRecord& ahead = from[chosen[i + kContentsAhead]];
+      __builtin_prefetch(ahead.word.units.data());
+      __builtin_prefetch(ahead.reading.units.data());
+      __builtin_prefetch(ahead.readingParts.data());
+      __builtin_prefetch(ahead.meaning.data());
+    }
+    out[i] = from[chosen[i]];
+  }
 }
 
 }  // namespace
