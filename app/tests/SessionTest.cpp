@@ -103,6 +103,27 @@ TEST_F(SessionTest, FirstRunTypesACardAndSavesScoreAndNoteOnClose) {
   EXPECT_EQ(NoteText(ReadBytes(dir / "kanji_notes.dat"), two), u"mnemonic");
 }
 
+TEST_F(SessionTest, FillInCardTypedThroughTheWindowMovesTheScore) {
+  WriteDataSet();
+  ASSERT_TRUE(StartShell());
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdFillIn);
+  FillInDrill& fillIn = *shell->fillInDrill;
+  const KanjiCode two = fillIn.cardKanji->code;
+
+  // 二月 with the reading of 二 blanked: に, at the first try.
+  QTest::keyClicks(shell->fillInWindow, "ni");
+  QTest::keyClick(shell->fillInWindow, Qt::Key_Return);
+  EXPECT_TRUE(fillIn.complete);
+  // Three points shared among the kanji's two readings.
+  EXPECT_FLOAT_EQ(shell->profile->FindProgress(two)->score, 51.5f);
+
+  QTest::keyClick(shell->fillInWindow, Qt::Key_Space);  // next card
+  EXPECT_FALSE(fillIn.complete);
+  shell->mainWindow->close();
+  const ProgressLine line = FindProgressLine(ReadBytes(dir / "user_profile.vlu"), two);
+  EXPECT_FLOAT_EQ(line.score, 51.5f);
+}
+
 TEST_F(SessionTest, ExitAlsoKeepsTheNoteBeingEdited) {
   WriteDataSet();
   ASSERT_TRUE(StartShell());
