@@ -101,6 +101,17 @@ TEST_F(ShellCommandsTest, GrayedAndDrillCommandsAreNotHandled) {
   EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(ShellCommandsTest, DrillButtonCommandsReachTheCurrentDrillUnhandled) {
+  // Reveal (901) ends the card in the current drill only; the id then matches no command.
+  EXPECT_FALSE(shell->HandleCommand(shell->readingsHandle, 901));
+  EXPECT_TRUE(shell->readingsDrill->scoreShown);
+  EXPECT_FALSE(shell->fillInDrill->scoreShown);
+  // Compared as 16 bits: 65536 + 901 is Reveal too.
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdFillIn);
+  EXPECT_FALSE(shell->HandleCommand(shell->fillInHandle, 65536 + 901));
+  EXPECT_TRUE(shell->fillInDrill->scoreShown);
+}
+
 TEST_F(ShellCommandsTest, SwitchingDrillsPresentsANewCardOnlyOnAChange) {
   ReadingsDrill& readings = *shell->readingsDrill;
   QTest::keyClicks(shell->readingsWindow, "n");
