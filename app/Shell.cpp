@@ -125,7 +125,8 @@ bool Shell::HandleCommand(WindowHandle window, int id) {
       return true;
     }
     case kCmdExit:
-      // Unlike the old program, take the note being edited along, as closing the window does.
+      // The note being edited is taken along, as closing the window does: the learner may
+      // have typed in it since the card changed.
       Close();
       return true;
     case kCmdReadings:
