@@ -73,6 +73,7 @@ TEST_F(ScreenshotTest, DialogsAreRenderedForReview) {
   EXPECT_EQ(Render(&schedule, "schedule").size(), QSize(294, 310));
   AboutDialog about(shell->mainWindow.get());
   Render(&about, "about");
+  shell->notesWindow->SetText(u"\u6f22\u5b57\u306e\u30e1\u30e2\rmnemonic");
   Render(shell->notesWindow, "notes");
 }
 

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTextEdit>
@@ -256,6 +257,7 @@ TEST_F(ShellCommandsTest, NotesWindowTakesAtMost1020Characters) {
   EXPECT_EQ(notes.edit()->toPlainText(), QString(1015, QChar('a')) + "bbbbb");
   EXPECT_EQ(notes.GetText().size(), 1020u);
   EXPECT_EQ(notes.edit()->font().pointSize(), 12);
+  EXPECT_EQ(QFontInfo(notes.edit()->font()).family(), "IPAMincho");
 }
 
 TEST_F(ShellCommandsTest, IntroduceReportsTheOutcome) {
