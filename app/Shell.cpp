@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSplashScreen>
 #include <QThread>
+#include <clocale>
 
 #include "app/AboutDialog.h"
 #include "app/DrillWindow.h"
@@ -44,6 +45,10 @@ Shell::Shell(std::filesystem::path directory)
 Shell::~Shell() = default;
 
 bool Shell::Start() {
+  // Qt has set the C library's locale from the environment. The profile file is written and
+  // read with C number formats, which must keep their full stop whatever the learner's
+  // language, or a profile written under a decimal comma would not read back.
+  std::setlocale(LC_NUMERIC, "C");
   QtFontFactory::InstallSubstitutes();
   // First thing once the toolkit exists: its failure needs a message box.
   jis = std::make_unique<JisTable>(directory_ / JisTable::kFileName, system);

@@ -1,4 +1,5 @@
 #include <QTextEdit>
+#include <clocale>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -122,6 +123,19 @@ TEST_F(SessionTest, FillInCardTypedThroughTheWindowMovesTheScore) {
   shell->mainWindow->close();
   const ProgressLine line = FindProgressLine(ReadBytes(dir / "user_profile.vlu"), two);
   EXPECT_FLOAT_EQ(line.score, 51.5f);
+}
+
+TEST_F(SessionTest, ProfileKeepsItsFullStopUnderADecimalCommaLocale) {
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "no locale with a decimal comma installed";
+  }
+  WriteDataSet();
+  const bool started = StartShell();
+  shell->mainWindow->close();
+  std::setlocale(LC_ALL, before.c_str());
+  ASSERT_TRUE(started);
+  EXPECT_NE(ReadBytes(dir / "user_profile.vlu").find("4.50000"), std::string::npos);
 }
 
 TEST_F(SessionTest, ExitAlsoKeepsTheNoteBeingEdited) {
