@@ -145,10 +145,14 @@ bool Shell::HandleCommand(WindowHandle window, int id) {
       return true;
     case kCmdIntroduce:
       profile->IntroduceKanji(false);
+      // The drill's counts changed under the message box; a desktop that composites windows
+      // would not repaint the face when the box goes.
+      RepaintWindow(HandleOf(currentDrill));
       return true;
     case kCmdOptions:
       ShowOptionsDialog();
       windowManager.SetFocus(HandleOf(currentDrill));
+      RepaintWindow(HandleOf(currentDrill));  // new settings show at once (the Next label)
       return true;
     case kCmdShowNotes:
       PlaceNotesWindow();

@@ -10,6 +10,7 @@
 #include "app/ScheduleDialog.h"
 #include "app/models/ControlIds.h"
 #include "app/tests/ShellFixture.h"
+#include "drills/ReadingsDrill.h"
 #include "study/UserProfile.h"
 
 namespace {
@@ -68,6 +69,7 @@ TEST_F(DialogsTest, OptionsOkThroughTheMenuStoresAndSaves) {
     if (!dialog) return;
     Find<QLineEdit>(dialog, ControlId::kScoreInertia)->setText("7");
     Find<QCheckBox>(dialog, ControlId::kFillInOnlyMastered)->setChecked(true);
+    Find<QCheckBox>(dialog, ControlId::kReverseSpaceEnter)->setChecked(true);
     Find<QPushButton>(dialog, ControlId::kOk)->click();
   });
   std::filesystem::remove(dir / "user_profile.vlu");
@@ -77,6 +79,10 @@ TEST_F(DialogsTest, OptionsOkThroughTheMenuStoresAndSaves) {
   EXPECT_TRUE(shell->profile->settings.fillInOnlyMastered);
   EXPECT_TRUE(shell->profile->settings.keepMasteredInFillIn);
   EXPECT_NE(ReadBytes(dir / "user_profile.vlu").find("7\t\t<--score inertia"), std::string::npos);
+  // The face shows the new settings at once.
+  auto* next = qobject_cast<QPushButton*>(shell->windows.Widget(shell->readingsDrill->buttons[3]));
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(next->text(), "Next (Enter)");
   // The window that gets the focus when the main window is active again.
   EXPECT_EQ(shell->mainWindow->focusWidget(), shell->windows.Widget(shell->readingsHandle));
 }
