@@ -1,0 +1,42 @@
+#include "app/DrillWindow.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/Shell.h"
+
+void PaintIvory(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, QColor(255, 255, 240));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+DrillWindow::DrillWindow(Shell& shell, WindowHandle handle, QWidget* parent)
+    : QWidget(parent), shell_(shell), handle_(handle) {
+  PaintIvory(this);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void DrillWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  shell_.Paint(painter);
+}
+
+void DrillWindow::keyPressEvent(QKeyEvent* event) {
+  shell_.KeyPressed(handle_, event);
+}
+
+void DrillWindow::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  shell_.MousePressed(handle_, event->button(), at.x(), at.y());
+}
+
+void DrillWindow::focusInEvent(QFocusEvent*) {
+  shell_.FocusChanged();
+}
+
+void DrillWindow::focusOutEvent(QFocusEvent*) {
+  shell_.FocusChanged();
+}

@@ -1,0 +1,91 @@
+#include "app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "app/DrillWindow.h"
+#include "app/Shell.h"
+
+MainWindow::MainWindow(Shell& shell, WindowHandle handle)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                               Qt::CustomizeWindowHint),
+      shell_(shell),
+      handle_(handle) {
+  setWindowTitle("Veltrane 0.5.2 Beta");
+  PaintIvory(this);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  auto* client = new QWidget(this);
+  PaintIvory(client);
+  client->setFixedSize(kClientWidth, kClientHeight);
+  setCentralWidget(client);
+  BuildMenus();
+  // Not resizable: the drill faces are laid out in fixed pixels.
+  setFixedSize(sizeHint());
+}
+
+void MainWindow::BuildMenus() {
+  struct Item {
+    const char* text;  // nullptr for a separator
+    int command;
+    bool enabled;
+  };
+  const struct {
+    const char* title;
+    std::vector<Item> items;
+  } menus[] = {
+      {"&Drill",
+       {{"&Readings", Shell::kCmdReadings, true},
+        {"Re&verse Readings", Shell::kCmdReverseReadings, false},
+        {"&Fill In", Shell::kCmdFillIn, true},
+        {"Reverse Fill In", Shell::kCmdReverseFillIn, false},
+        {"E&xit", Shell::kCmdExit, true}}},
+      {"&User",
+       {{"Options...", Shell::kCmdOptions, true},
+        {"&Create Profile", Shell::kCmdCreateProfile, false},
+        {"&Edit Profile", Shell::kCmdEditProfile, false},
+        {"&Switch Profile", Shell::kCmdSwitchProfile, false}}},
+      {"&Kanji",
+       {{"Edit", Shell::kCmdEditKanji, false},
+        {"&Introduce", Shell::kCmdIntroduce, true},
+        {"Show Notes", Shell::kCmdShowNotes, true},
+        {nullptr, 0, false},
+        {"Decrease Mastery Level", Shell::kCmdDecreaseMasteryLevel, true}}},
+      {"&Help",
+       {{"View &User Guide", Shell::kCmdUserGuide, true}, {"&About ...", Shell::kCmdAbout, true}}},
+  };
+  for (const auto& menu : menus) {
+    QMenu* qmenu = menuBar()->addMenu(menu.title);
+    for (const Item& item : menu.items) {
+      if (item.text == nullptr) {
+        qmenu->addSeparator();
+        continue;
+      }
+      QAction* action = qmenu->addAction(item.text);
+      action->setData(item.command);
+      action->setEnabled(item.enabled);
+      const int command = item.command;
+      connect(action, &QAction::triggered, this,
+              [this, command] { shell_.HandleCommand(handle_, command); });
+    }
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The window stays; the shell ends the event loop.
+  event->ignore();
+  shell_.Close();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  shell_.KeyPressed(handle_, event);
+}
+
+void MainWindow::focusInEvent(QFocusEvent*) {
+  shell_.FocusChanged();
+}
+
+void MainWindow::focusOutEvent(QFocusEvent*) {
+  shell_.FocusChanged();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "platform/WindowHandle.h"
+
+class Shell;
+
+// The main window "Veltrane 0.5.2 Beta": a fixed-size frame without a maximise button, with the
+// program's menu and the two drill windows in its client area. Keys typed while it has the
+// focus reach the current drill; its close box saves and ends the program.
+class MainWindow : public QMainWindow {
+ public:
+  static constexpr int kClientWidth = 640;
+  static constexpr int kClientHeight = 440;
+
+  MainWindow(Shell& shell, WindowHandle handle);
+
+  // The area the drill windows fill.
+  QWidget* client() const { return centralWidget(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool) override { return false; }
+
+ private:
+  void BuildMenus();
+
+  Shell& shell_;
+  WindowHandle handle_;
+};

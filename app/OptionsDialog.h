@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <map>
+
+#include "app/models/OptionsDialogModel.h"
+
+class NumericField;
+class QAbstractButton;
+class QtSystem;
+class WindowRegistry;
+
+// "Veltrane Options": the Qt face of OptionsDialogModel over the profile's settings. Ends with
+// 1 when OK stored new settings; the caller then saves the profile.
+class OptionsDialog : public QDialog {
+ public:
+  OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegistry& windows, QWidget* owner);
+
+  // The control with id (tests find the controls by the template's ids).
+  QWidget* Control(int id) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  OptionsFields ReadFields() const;
+  void ShowFields(const OptionsFields& fields);
+  void OnOk();
+  void OnSchedule();
+
+  UserProfile& profile_;
+  OptionsDialogModel model_;
+  QtSystem& system_;
+  WindowRegistry& windows_;
+  WindowHandle handle_;
+  std::map<int, QWidget*> controls_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+#include "app/WindowRegistry.h"
+#include "platform/Buttons.h"
+
+class QKeyEvent;
+
+// The drills' buttons as DrillButtons. A press reaches the command handler with the button's
+// command id and its drill window as the receiving window.
+class QtButtons : public Buttons {
+ public:
+  struct Routes {
+    std::function<void(WindowHandle window, int commandId)> command;
+    std::function<void(WindowHandle window, QKeyEvent* event)> keyDown;
+    std::function<void()> tab;
+  };
+
+  QtButtons(WindowRegistry& windows, Routes routes) : windows_(windows), routes_(routes) {}
+
+  WindowHandle CreateButton(WindowHandle parent, const std::string& label, int commandId, int x,
+                            int y, int width, int height) override;
+  void SetEnabled(WindowHandle button, bool enabled) override;
+  bool IsEnabled(WindowHandle button) const override;
+  void SetLabel(WindowHandle button, const std::string& label) override;
+
+ private:
+  WindowRegistry& windows_;
+  Routes routes_;
+};

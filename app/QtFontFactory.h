@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+#include <vector>
+
+#include "platform/FontFactory.h"
+
+// Makes QFonts for the drills' font descriptions and keeps them for the life of the program.
+class QtFontFactory : public FontFactory {
+ public:
+  // The faces the drills name are Windows faces. Each is mapped once to the installed faces
+  // that look like it: IPA Mincho and Gothic (fonts-ipafont-*) and Liberation Serif.
+  static void InstallSubstitutes();
+
+  FontHandle CreateFont(const FontDescription& description) override;
+  // The font of handle; the application's default font for an unknown handle.
+  QFont Font(FontHandle handle) const;
+
+ private:
+  std::vector<QFont> fonts_;
+};

@@ -1,0 +1,284 @@
+#include "app/Shell.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QSplashScreen>
+#include <QThread>
+#include <clocale>
+
+#include "app/AboutDialog.h"
+#include "app/DrillWindow.h"
+#include "app/KeyTranslation.h"
+#include "app/MainWindow.h"
+#include "app/NotesDialog.h"
+#include "app/OptionsDialog.h"
+#include "app/QtPainter.h"
+#include "app/SentencesDialog.h"
+#include "app/Splash.h"
+#include "drills/FillInDrill.h"
+#include "drills/ReadingsDrill.h"
+#include "study/UserProfile.h"
+#include "text/JisTable.h"
+#include "text/KanjiDatabase.h"
+
+namespace {
+
+constexpr const char* kUserGuide = "Documentation/Doc_Start.html";
+
+}  // namespace
+
+Shell::Shell(std::filesystem::path directory)
+    : buttons(windows,
+              {[this](WindowHandle window, int id) { HandleCommand(window, id); },
+               [this](WindowHandle window, QKeyEvent* event) { KeyDownFromButton(window, event); },
+               [this] { windowManager.SetFocus(mainHandle); }}),
+      openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      mainHandle(windows.Reserve()),
+      fillInHandle(windows.Reserve()),
+      readingsHandle(windows.Reserve()),
+      directory_(std::move(directory)) {}
+
+Shell::~Shell() = default;
+
+bool Shell::Start() {
+  // Qt has set the C library's locale from the environment. The profile file is written and
+  // read with C number formats, which must keep their full stop whatever the learner's
+  // language, or a profile written under a decimal comma would not read back.
+  std::setlocale(LC_NUMERIC, "C");
+  QtFontFactory::InstallSubstitutes();
+  // First thing once the toolkit exists: its failure needs a message box.
+  jis = std::make_unique<JisTable>(directory_ / JisTable::kFileName, system);
+  database = std::make_unique<KanjiDatabase>(*jis, system, directory_);
+
+  QSplashScreen splash(SplashPicture());
+  splash.show();
+  splash.repaint();
+  QApplication::processEvents();
+  system.splash = &splash;
+
+  database->LoadAll();
+  const bool started = StartApplication();
+  system.splash = nullptr;
+  if (started) splash.finish(mainWindow.get());
+  return started;
+}
+
+bool Shell::StartApplication() {
+  fonts.Create(fontFactory);
+
+  mainWindow = std::make_unique<MainWindow>(*this, mainHandle);
+  windows.Attach(mainHandle, mainWindow.get());
+
+  // The two text windows exist before the profile, which keeps the notes window's text.
+  notesWindow = new NotesDialog(mainWindow.get());
+  sentencesWindow = std::make_unique<SentencesDialog>();
+  // Both open at the top-left corner of the main window's client area (the sentences window 20
+  // pixels further in) the first time they are shown, wherever the desktop put the main window.
+  sentencesWindow->firstPosition = [this] {
+    PlaceNotesWindow();
+    return notesWindow->pos() + QPoint(20, 20);
+  };
+
+  profile = std::make_unique<UserProfile>(*database, *jis, system, clock, random, *notesWindow,
+                                          directory_);
+  profile->mainWindow = mainHandle;
+  profile->LoadProfile();
+
+  auto host = [this](WindowHandle window) {
+    return DrillHost{*database, *profile,         *jis,       fonts,
+                     random,    system,           buttons,    windowManager,
+                     sound,     *sentencesWindow, mainHandle, window};
+  };
+  fillInDrill = std::make_unique<FillInDrill>(host(fillInHandle));
+  readingsDrill = std::make_unique<ReadingsDrill>(host(readingsHandle));
+  currentDrill = readingsDrill.get();
+
+  fillInWindow = new DrillWindow(*this, fillInHandle, mainWindow->client());
+  fillInWindow->setGeometry(0, 0, MainWindow::kClientWidth, MainWindow::kClientHeight);
+  windows.Attach(fillInHandle, fillInWindow);
+  fillInDrill->CreateControls();
+  fillInDrill->NextCard();
+
+  readingsWindow = new DrillWindow(*this, readingsHandle, mainWindow->client());
+  readingsWindow->setGeometry(0, 0, MainWindow::kClientWidth, MainWindow::kClientHeight);
+  windows.Attach(readingsHandle, readingsWindow);
+  readingsDrill->CreateControls();
+  readingsDrill->NextCard();
+
+  mainWindow->show();
+  readingsWindow->show();
+  fillInWindow->hide();
+  readingsWindow->repaint();
+  readingsWindow->setFocus();
+  return true;
+}
+
+bool Shell::HandleCommand(WindowHandle window, int id) {
+  const unsigned command = static_cast<std::uint16_t>(id);
+  if (command >= kFirstDrillCommand && command <= kLastDrillCommand) {
+    currentDrill->OnCommand(static_cast<int>(command));
+    RepaintWindow(window);
+  }
+  switch (command) {
+    case kCmdAbout: {
+      AboutDialog about(windows.Widget(window));
+      about.exec();
+      return true;
+    }
+    case kCmdExit:
+      // The note being edited is taken along, as closing the window does: the learner may
+      // have typed in it since the card changed.
+      Close();
+      return true;
+    case kCmdReadings:
+      SwitchDrill(readingsDrill.get());
+      return true;
+    case kCmdFillIn:
+      SwitchDrill(fillInDrill.get());
+      return true;
+    case kCmdUserGuide:
+      OpenUserGuide();
+      return true;
+    case kCmdIntroduce:
+      profile->IntroduceKanji(false);
+      // The drill's counts changed under the message box; a desktop that composites windows
+      // would not repaint the face when the box goes.
+      RepaintWindow(HandleOf(currentDrill));
+      return true;
+    case kCmdOptions:
+      ShowOptionsDialog();
+      windowManager.SetFocus(HandleOf(currentDrill));
+      RepaintWindow(HandleOf(currentDrill));  // new settings show at once (the Next label)
+      return true;
+    case kCmdShowNotes:
+      PlaceNotesWindow();
+      notesWindow->showNormal();
+      notesWindow->raise();
+      notesWindow->activateWindow();
+      return true;
+    case kCmdDecreaseMasteryLevel:
+      currentDrill->DecreaseMasteryLevel();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Shell::SwitchDrill(Drill* target) {
+  if (currentDrill == target) return;
+  currentDrill = target;
+  target->NextCard();
+  DrillWindow* shown = WindowOf(target);
+  DrillWindow* hidden = target == readingsDrill.get() ? fillInWindow : readingsWindow;
+  shown->show();
+  hidden->hide();
+  shown->setFocus();
+  shown->repaint();
+}
+
+void Shell::ShowOptionsDialog() {
+  OptionsDialog dialog(*profile, system, windows, mainWindow.get());
+  if (dialog.exec() == 1) profile->SaveProfile();
+}
+
+void Shell::OpenUserGuide() {
+  const QString guide = QDir(QString::fromStdString(directory_.string())).filePath(kUserGuide);
+  if (!QFileInfo(guide).isFile()) {
+    system.ShowMessage("Required help files appear to be missing.", "Error");
+    return;
+  }
+  // A file URL, handed to the desktop: no shell, so spaces and quotes in the path are safe.
+  if (!openUrl(QUrl::fromLocalFile(QFileInfo(guide).absoluteFilePath()))) {
+    system.ShowMessage(
+        "Not able to find or open the default browser to display the online documentation.  "
+        "If you have a browser, you can manually open the documentation from the "
+        "\"Documentation\" folder.",
+        "Error");
+  }
+}
+
+void Shell::Paint(QPainter& painter) {
+  if (!currentDrill) return;
+  QtPainter face(painter, fontFactory);
+  currentDrill->Paint(face);
+}
+
+void Shell::KeyPressed(WindowHandle window, QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  if (modifiers & Qt::AltModifier) {
+    // The accelerators; other Alt keys belong to the menu.
+    if (event->key() == Qt::Key_Question || event->key() == Qt::Key_Slash) {
+      HandleCommand(window, kCmdAbout);
+    } else {
+      event->ignore();
+    }
+    return;
+  }
+  if (!currentDrill) return;
+  const int virtualKey =
+      VirtualKeyOf(event->key(), (modifiers & Qt::KeypadModifier) != Qt::NoModifier);
+  if (virtualKey != 0) {
+    currentDrill->OnKeyDown(virtualKey);
+    RepaintWindow(window);
+  }
+  const int character = CharacterOf(event->key(), event->text());
+  if (character >= 0) {
+    currentDrill->OnChar(static_cast<char>(character));
+    RepaintWindow(window);
+  }
+}
+
+void Shell::KeyDownFromButton(WindowHandle window, QKeyEvent* event) {
+  const int virtualKey =
+      VirtualKeyOf(event->key(), (event->modifiers() & Qt::KeypadModifier) != Qt::NoModifier);
+  if (virtualKey == 0 || !currentDrill) return;
+  currentDrill->OnKeyDown(virtualKey);
+  RepaintWindow(window);
+}
+
+void Shell::MousePressed(WindowHandle window, Qt::MouseButton button, int x, int y) {
+  windowManager.SetFocus(window);
+  if (button == Qt::LeftButton && currentDrill) currentDrill->OnClick(x, y);
+}
+
+void Shell::FocusChanged() {
+  // Only the drill window on show is visible over the main window's client area.
+  if (currentDrill) WindowOf(currentDrill)->update();
+}
+
+void Shell::Close() {
+  profile->CaptureNote();
+  profile->SaveProfile();
+  Quit();
+}
+
+DrillWindow* Shell::WindowOf(const Drill* drill) const {
+  return drill == fillInDrill.get() ? fillInWindow : readingsWindow;
+}
+
+WindowHandle Shell::HandleOf(const Drill* drill) const {
+  return drill == fillInDrill.get() ? fillInHandle : readingsHandle;
+}
+
+void Shell::RepaintWindow(WindowHandle window) {
+  QWidget* widget = windows.Widget(window);
+  if (widget == mainWindow.get() && currentDrill) widget = WindowOf(currentDrill);
+  if (widget && widget->isVisible()) widget->repaint();
+}
+
+void Shell::PlaceNotesWindow() {
+  if (notesPlaced_) return;
+  notesPlaced_ = true;
+  notesWindow->move(mainWindow->client()->mapToGlobal(QPoint(0, 0)));
+}
+
+void Shell::Quit() {
+  quitRequested = true;
+  // Telling Qt to quit outside an event loop would make every later loop (a modal dialog's
+  // too) return at once.
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QUrl>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/QtButtons.h"
+#include "app/QtFontFactory.h"
+#include "app/QtSoundPlayer.h"
+#include "app/QtSystem.h"
+#include "app/QtWindowManager.h"
+#include "app/SystemClock.h"
+#include "app/WindowRegistry.h"
+#include "drills/DrillFonts.h"
+#include "study/RandomGenerator.h"
+
+class Drill;
+class DrillWindow;
+class FillInDrill;
+class JisTable;
+class KanjiDatabase;
+class MainWindow;
+class NotesDialog;
+class QKeyEvent;
+class QPainter;
+class QWidget;
+class ReadingsDrill;
+class SentencesDialog;
+class UserProfile;
+
+// The program: the data, the profile, the two drills and their windows, and the routing of
+// every window event and menu command to the current drill. main() makes one; tests make their
+// own in a temporary working directory.
+class Shell {
+ public:
+  // Menu and accelerator commands.
+  static constexpr int kCmdAbout = 104;
+  static constexpr int kCmdExit = 105;
+  static constexpr int kCmdReadings = 32771;
+  static constexpr int kCmdCreateProfile = 32772;
+  static constexpr int kCmdEditProfile = 32773;
+  static constexpr int kCmdSwitchProfile = 32774;
+  static constexpr int kCmdUserGuide = 32775;
+  static constexpr int kCmdFillIn = 32776;
+  static constexpr int kCmdReverseReadings = 32777;
+  static constexpr int kCmdReverseFillIn = 32778;
+  static constexpr int kCmdEditKanji = 32779;
+  static constexpr int kCmdIntroduce = 32780;
+  static constexpr int kCmdOptions = 32781;
+  static constexpr int kCmdShowNotes = 32782;
+  static constexpr int kCmdDecreaseMasteryLevel = 32783;
+  static constexpr int kFirstDrillCommand = 900;
+  static constexpr int kLastDrillCommand = 1000;
+
+  // directory is the working directory, where every file lies; the program uses ".".
+  explicit Shell(std::filesystem::path directory = ".");
+  ~Shell();
+  Shell(const Shell&) = delete;
+  Shell& operator=(const Shell&) = delete;
+
+  // Everything before the event loop: the character table, the splash while the data set
+  // loads, then StartApplication. False when start-up stopped (the program then returns 0).
+  bool Start();
+  // Fonts, main window, profile, notes and sentences windows, both drills with their first
+  // cards; shows the Readings drill. False when a window could not be made.
+  bool StartApplication();
+
+  // A menu, accelerator or drill button command that reached window. False when not handled.
+  bool HandleCommand(WindowHandle window, int id);
+  // Makes target the current drill with a new card, unless it already is.
+  void SwitchDrill(Drill* target);
+  // The Options dialog; saves the profile when it ends with OK.
+  void ShowOptionsDialog();
+  // Opens the user guide in the desktop's browser, or says why not.
+  void OpenUserGuide();
+
+  // --- Events of the main window and the drill windows ---
+
+  void Paint(QPainter& painter);
+  void KeyPressed(WindowHandle window, QKeyEvent* event);
+  // A key forwarded by a drill button: only its key-down reaches the drill.
+  void KeyDownFromButton(WindowHandle window, QKeyEvent* event);
+  void MousePressed(WindowHandle window, Qt::MouseButton button, int x, int y);
+  void FocusChanged();
+  // The main window's close box: the note being edited, the profile, then the end of the loop.
+  void Close();
+
+  // --- The program's objects, for the windows and for tests ---
+
+  WindowRegistry windows;
+  QtSystem system{windows};
+  QtWindowManager windowManager{windows};
+  QtButtons buttons;
+  QtFontFactory fontFactory;
+  QtSoundPlayer sound;
+  SystemClock clock;
+  RandomGenerator random;
+  // Opens a URL in the desktop's browser; tests replace it.
+  std::function<bool(const QUrl&)> openUrl;
+
+  std::unique_ptr<JisTable> jis;
+  std::unique_ptr<KanjiDatabase> database;
+  std::unique_ptr<SentencesDialog> sentencesWindow;
+  std::unique_ptr<MainWindow> mainWindow;  // owns the drill windows and the notes window
+  NotesDialog* notesWindow = nullptr;
+  std::unique_ptr<UserProfile> profile;
+  DrillFonts fonts;
+  DrillWindow* fillInWindow = nullptr;
+  DrillWindow* readingsWindow = nullptr;
+  std::unique_ptr<FillInDrill> fillInDrill;
+  std::unique_ptr<ReadingsDrill> readingsDrill;
+  Drill* currentDrill = nullptr;
+  // Exit or the close box ended the run (the event loop ends with it).
+  bool quitRequested = false;
+
+  const WindowHandle mainHandle;
+  const WindowHandle fillInHandle;
+  const WindowHandle readingsHandle;
+
+ private:
+  // The window of a drill.
+  DrillWindow* WindowOf(const Drill* drill) const;
+  WindowHandle HandleOf(const Drill* drill) const;
+  void RepaintWindow(WindowHandle window);
+  // Moves the notes window to the main window's client area before it is first shown.
+  void PlaceNotesWindow();
+  void Quit();
+
+  std::filesystem::path directory_;
+  bool notesPlaced_ = false;
+};

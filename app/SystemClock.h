@@ -1,0 +1,20 @@
+#pragma once
+
+#include <chrono>
+
+#include "platform/Clock.h"
+
+// The real clocks.
+class SystemClock : public Clock {
+ public:
+  std::int64_t SecondsSince1970() const override {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+  }
+  std::uint64_t MillisecondsSinceStart() const override {
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                          std::chrono::steady_clock::now().time_since_epoch())
+                                          .count());
+  }
+};

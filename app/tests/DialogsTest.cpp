@@ -1,0 +1,163 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/MainWindow.h"
+#include "app/OptionsDialog.h"
+#include "app/ScheduleDialog.h"
+#include "app/models/ControlIds.h"
+#include "app/tests/ShellFixture.h"
+#include "drills/ReadingsDrill.h"
+#include "study/UserProfile.h"
+
+namespace {
+
+class DialogsTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    WriteDataSet();
+    ASSERT_TRUE(StartShell());
+    messages.clear();
+  }
+
+  template <typename T>
+  static T* Find(QWidget* dialog, int id) {
+    return dialog->findChild<T*>(QString("id%1").arg(id));
+  }
+};
+
+TEST_F(DialogsTest, NumberFieldsDropWhatTheFilterRefuses) {
+  OptionsDialog dialog(*shell->profile, shell->system, shell->windows, shell->mainWindow.get());
+  auto* baseline = Find<QLineEdit>(&dialog, ControlId::kScoreBaseline);
+  auto* distribution = Find<QLineEdit>(&dialog, ControlId::kSelectionDistribution);
+  auto* count = Find<QLineEdit>(&dialog, ControlId::kIntroduceCount);
+  ASSERT_TRUE(baseline && distribution && count);
+  baseline->clear();
+  QTest::keyClicks(baseline, "4.x5");
+  EXPECT_EQ(baseline->text(), "45");
+  distribution->clear();
+  QTest::keyClicks(distribution, "a2.5-");
+  EXPECT_EQ(distribution->text(), "2.5");
+  count->clear();
+  QTest::keyClicks(count, "123456");
+  EXPECT_EQ(count->text(), "1234");  // four characters at most
+  // Ctrl+V is a control character to the filter: nothing is pasted by the key.
+  count->clear();
+  QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(count->text(), "");
+}
+
+TEST_F(DialogsTest, OptionsOkShowsWarningThenErrorAndStaysOpen) {
+  OptionsDialog dialog(*shell->profile, shell->system, shell->windows, shell->mainWindow.get());
+  Find<QLineEdit>(&dialog, ControlId::kAutoIntroduceThreshold)->setText("20");
+  Find<QLineEdit>(&dialog, ControlId::kIntroduceCount)->setText("0");
+  Find<QPushButton>(&dialog, ControlId::kOk)->click();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].caption, "Warning");
+  EXPECT_EQ(messages[1].text, "Number of kanji to introduce cannot be zero.");
+  EXPECT_EQ(messages[1].caption, "Error");
+  EXPECT_EQ(dialog.result(), 0);
+  EXPECT_EQ(shell->profile->settings.autoIntroduceThreshold, 75);
+}
+
+TEST_F(DialogsTest, OptionsOkThroughTheMenuStoresAndSaves) {
+  QTimer::singleShot(0, [this] {
+    auto* dialog = dynamic_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    Find<QLineEdit>(dialog, ControlId::kScoreInertia)->setText("7");
+    Find<QCheckBox>(dialog, ControlId::kFillInOnlyMastered)->setChecked(true);
+    Find<QCheckBox>(dialog, ControlId::kReverseSpaceEnter)->setChecked(true);
+    Find<QPushButton>(dialog, ControlId::kOk)->click();
+  });
+  std::filesystem::remove(dir / "user_profile.vlu");
+  EXPECT_TRUE(shell->HandleCommand(shell->mainHandle, Shell::kCmdOptions));
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(shell->profile->settings.scoreInertia, 7);
+  EXPECT_TRUE(shell->profile->settings.fillInOnlyMastered);
+  EXPECT_TRUE(shell->profile->settings.keepMasteredInFillIn);
+  EXPECT_NE(ReadBytes(dir / "user_profile.vlu").find("7\t\t<--score inertia"), std::string::npos);
+  // The face shows the new settings at once.
+  auto* next = qobject_cast<QPushButton*>(shell->windows.Widget(shell->readingsDrill->buttons[3]));
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(next->text(), "Next (Enter)");
+  // The window that gets the focus when the main window is active again.
+  EXPECT_EQ(shell->mainWindow->focusWidget(), shell->windows.Widget(shell->readingsHandle));
+}
+
+TEST_F(DialogsTest, OptionsCancelSavesNothing) {
+  QTimer::singleShot(0, [this] {
+    auto* dialog = dynamic_cast<OptionsDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    Find<QLineEdit>(dialog, ControlId::kScoreInertia)->setText("7");
+    Find<QPushButton>(dialog, ControlId::kCancel)->click();
+  });
+  std::filesystem::remove(dir / "user_profile.vlu");
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdOptions);
+  EXPECT_EQ(shell->profile->settings.scoreInertia, 4);
+  EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu"));
+}
+
+TEST_F(DialogsTest, OnlyMasteredDisablesKeepMasteredInFillIn) {
+  OptionsDialog dialog(*shell->profile, shell->system, shell->windows, shell->mainWindow.get());
+  auto* only = Find<QCheckBox>(&dialog, ControlId::kFillInOnlyMastered);
+  auto* keep = Find<QCheckBox>(&dialog, ControlId::kKeepMasteredInFillIn);
+  keep->setChecked(false);
+  only->setChecked(true);
+  EXPECT_TRUE(keep->isChecked());
+  EXPECT_FALSE(keep->isEnabled());
+  only->setChecked(false);
+  EXPECT_TRUE(keep->isChecked());
+  EXPECT_TRUE(keep->isEnabled());
+}
+
+TEST_F(DialogsTest, ScheduleDialogEditsTheCopyThroughItsButtons) {
+  UserProfile& profile = *shell->profile;
+  profile.editSchedule = {8, 14};
+  profile.editDaysHigherLevels = 360;
+  ScheduleDialog dialog(profile, shell->system, shell->windows, shell->mainWindow.get());
+  auto* list = Find<QListWidget>(&dialog, ControlId::kScheduleList);
+  auto* days = Find<QLineEdit>(&dialog, ControlId::kScheduleDays);
+  auto* apply = Find<QPushButton>(&dialog, ControlId::kApply);
+  auto* level = Find<QLabel>(&dialog, ControlId::kLevelLabel);
+  ASSERT_TRUE(list && days && apply && level);
+  EXPECT_EQ(list->count(), 2);
+  EXPECT_FALSE(days->isEnabled());
+  EXPECT_EQ(level->text(), "");
+
+  list->setCurrentRow(1);
+  EXPECT_EQ(level->text(), "1");
+  EXPECT_EQ(days->text(), "14");
+  days->setText("");
+  apply->click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Days until baselined cannot be zero");
+  days->setText("30");
+  apply->click();
+  EXPECT_EQ(profile.editSchedule, (std::vector<std::uint16_t>{8, 30}));
+  EXPECT_EQ(list->item(1)->text().toStdString(), ScheduleDialogModel::FormatLine(1, 30));
+
+  Find<QPushButton>(&dialog, ControlId::kAddNext)->click();
+  EXPECT_EQ(profile.editSchedule, (std::vector<std::uint16_t>{8, 30, 30}));
+  EXPECT_EQ(list->currentRow(), 2);
+  Find<QPushButton>(&dialog, ControlId::kRemoveLast)->click();
+  Find<QPushButton>(&dialog, ControlId::kRemoveLast)->click();
+  Find<QPushButton>(&dialog, ControlId::kRemoveLast)->click();
+  EXPECT_TRUE(profile.editSchedule.empty());
+  EXPECT_FALSE(days->isEnabled());
+  EXPECT_FALSE(apply->isEnabled());
+  EXPECT_EQ(days->text(), "");
+
+  Find<QLineEdit>(&dialog, ControlId::kDaysHigherLevels)->setText("0");
+  Find<QPushButton>(&dialog, ControlId::kOk)->click();
+  EXPECT_EQ(messages.back().text, "Days until baselined for higher levels cannot be zero");
+  EXPECT_EQ(dialog.result(), 0);
+  Find<QLineEdit>(&dialog, ControlId::kDaysHigherLevels)->setText("90");
+  Find<QPushButton>(&dialog, ControlId::kOk)->click();
+  EXPECT_EQ(dialog.result(), 1);
+  EXPECT_EQ(profile.editDaysHigherLevels, 90);
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+#include <QTextEdit>
+#include <clocale>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "app/DrillWindow.h"
+#include "app/MainWindow.h"
+#include "app/NotesDialog.h"
+#include "app/tests/ShellFixture.h"
+#include "drills/FillInDrill.h"
+#include "drills/ReadingsDrill.h"
+#include "study/UserProfile.h"
+#include "text/KanjiDatabase.h"
+#include "text/KanjiRecord.h"
+
+namespace {
+
+using SessionTest = ShellTest;
+
+// The progress line of code in a profile file: active flag, score and mastery level.
+struct ProgressLine {
+  bool found = false;
+  int active = 0;
+  float score = 0;
+  int level = 0;
+};
+
+ProgressLine FindProgressLine(const std::string& profile, KanjiCode code) {
+  std::istringstream lines(profile);
+  std::string line;
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "%x\t", static_cast<unsigned>(code));
+  ProgressLine result;
+  while (std::getline(lines, line)) {
+    if (line.rfind(hex, 0) != 0) continue;
+    std::istringstream fields(line.substr(std::string(hex).size()));
+    fields >> result.active >> result.score >> result.level;
+    result.found = true;
+  }
+  return result;
+}
+
+// The text of code's note in a notes file, or "(none)" when it has no text.
+std::u16string NoteText(const std::string& file, KanjiCode code) {
+  auto u16 = [&file](std::size_t at) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(file[at]) |
+                                      static_cast<unsigned char>(file[at + 1]) << 8);
+  };
+  const int count = static_cast<std::int16_t>(u16(0));
+  std::size_t at = 2;
+  for (int i = 0; i < count && at + 4 <= file.size(); ++i) {
+    const KanjiCode noteCode = u16(at);
+    const bool hasText = u16(at + 2) != 0;
+    at += 4;
+    std::u16string text;
+    if (hasText) {
+      for (std::size_t j = 0; j < 1024 && u16(at + 2 * j) != 0; ++j) text += u16(at + 2 * j);
+      at += 2048;
+    }
+    if (noteCode == code) return hasText ? text : u"(none)";
+  }
+  return u"(missing)";
+}
+
+TEST_F(SessionTest, FirstRunTypesACardAndSavesScoreAndNoteOnClose) {
+  WriteDataSet();
+  ASSERT_TRUE(StartShell());
+
+  EXPECT_EQ(Texts(),
+            (std::vector<std::string>{"Creating default user profile.", "Introduced 1 kanji."}));
+  ASSERT_EQ(shell->currentDrill, shell->readingsDrill.get());
+  ASSERT_NE(shell->readingsDrill->cardKanji, nullptr);
+  const KanjiCode two = shell->readingsDrill->cardKanji->code;
+  EXPECT_EQ(shell->fillInDrill->cardKanji->code, two);
+  EXPECT_TRUE(shell->mainWindow->isVisible());
+  EXPECT_TRUE(shell->readingsWindow->isVisible());
+  EXPECT_FALSE(shell->fillInWindow->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), shell->readingsWindow);
+
+  // ニ in katakana, Tab to hiragana, then ふた: every reading found at the first try.
+  QTest::keyClicks(shell->readingsWindow, "ni");
+  QTest::keyClick(shell->readingsWindow, Qt::Key_Return);
+  QTest::keyClick(shell->readingsWindow, Qt::Key_Tab);
+  QTest::keyClicks(shell->readingsWindow, "FUTA");
+  QTest::keyClick(shell->readingsWindow, Qt::Key_Return);
+  EXPECT_TRUE(shell->readingsDrill->complete);
+  EXPECT_TRUE(shell->readingsDrill->scoreShown);
+  // The weighted average over four slots moves the baseline 50 a quarter of the way to 100.
+  EXPECT_FLOAT_EQ(shell->profile->FindProgress(two)->score, 62.5f);
+
+  // A note typed into the notes window is kept when the main window closes.
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdShowNotes);
+  EXPECT_TRUE(shell->notesWindow->isVisible());
+  QTest::keyClicks(shell->notesWindow->edit(), "mnemonic");
+  shell->mainWindow->close();
+  EXPECT_TRUE(shell->quitRequested);
+
+  const ProgressLine line = FindProgressLine(ReadBytes(dir / "user_profile.vlu"), two);
+  ASSERT_TRUE(line.found);
+  EXPECT_EQ(line.active, 1);
+  EXPECT_FLOAT_EQ(line.score, 62.5f);
+  EXPECT_EQ(line.level, 0);
+  EXPECT_EQ(NoteText(ReadBytes(dir / "kanji_notes.dat"), two), u"mnemonic");
+}
+
+TEST_F(SessionTest, FillInCardTypedThroughTheWindowMovesTheScore) {
+  WriteDataSet();
+  ASSERT_TRUE(StartShell());
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdFillIn);
+  FillInDrill& fillIn = *shell->fillInDrill;
+  const KanjiCode two = fillIn.cardKanji->code;
+
+  // 二月 with the reading of 二 blanked: に, at the first try.
+  QTest::keyClicks(shell->fillInWindow, "ni");
+  QTest::keyClick(shell->fillInWindow, Qt::Key_Return);
+  EXPECT_TRUE(fillIn.complete);
+  // Three points shared among the kanji's two readings.
+  EXPECT_FLOAT_EQ(shell->profile->FindProgress(two)->score, 51.5f);
+
+  QTest::keyClick(shell->fillInWindow, Qt::Key_Space);  // next card
+  EXPECT_FALSE(fillIn.complete);
+  shell->mainWindow->close();
+  const ProgressLine line = FindProgressLine(ReadBytes(dir / "user_profile.vlu"), two);
+  EXPECT_FLOAT_EQ(line.score, 51.5f);
+}
+
+TEST_F(SessionTest, ProfileKeepsItsFullStopUnderADecimalCommaLocale) {
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+    GTEST_SKIP() << "no locale with a decimal comma installed";
+  }
+  WriteDataSet();
+  const bool started = StartShell();
+  shell->mainWindow->close();
+  std::setlocale(LC_ALL, before.c_str());
+  ASSERT_TRUE(started);
+  EXPECT_NE(ReadBytes(dir / "user_profile.vlu").find("4.50000"), std::string::npos);
+}
+
+TEST_F(SessionTest, ExitAlsoKeepsTheNoteBeingEdited) {
+  WriteDataSet();
+  ASSERT_TRUE(StartShell());
+  const KanjiCode two = shell->readingsDrill->cardKanji->code;
+  shell->notesWindow->edit()->setPlainText("line one\nline two");
+  EXPECT_TRUE(shell->HandleCommand(shell->mainHandle, Shell::kCmdExit));
+  EXPECT_EQ(NoteText(ReadBytes(dir / "kanji_notes.dat"), two), u"line one\rline two");
+}
+
+TEST_F(SessionTest, SecondRunReadsTheSavedProfileSilently) {
+  WriteDataSet();
+  ASSERT_TRUE(StartShell());
+  shell->mainWindow->close();
+  shell.reset();
+  messages.clear();
+
+  ASSERT_TRUE(StartShell());
+  EXPECT_TRUE(messages.empty()) << messages.front().text;
+  EXPECT_NE(shell->readingsDrill->cardKanji, nullptr);
+}
+
+TEST_F(SessionTest, MissingDataFileEndsTheProgramWithItsMessage) {
+  WriteFullJisTable(dir.path());
+  try {
+    StartShell();
+    ADD_FAILURE() << "the program went on";
+  } catch (const ShellEnded& ended) {
+    EXPECT_EQ(ended.exitCode, -1);
+  }
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].caption, "Veltrane File Error");
+}
+
+}  // namespace

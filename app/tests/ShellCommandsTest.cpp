@@ -1,0 +1,274 @@
+#include <QAction>
+#include <QDialog>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "app/DrillWindow.h"
+#include "app/MainWindow.h"
+#include "app/NotesDialog.h"
+#include "app/SentencesDialog.h"
+#include "app/tests/ShellFixture.h"
+#include "drills/FillInDrill.h"
+#include "drills/ReadingsDrill.h"
+#include "study/UserProfile.h"
+
+namespace {
+
+class ShellCommandsTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    WriteDataSet();
+    ASSERT_TRUE(StartShell());
+    messages.clear();
+  }
+
+  // Runs action, which opens a modal dialog; returns the dialog's title after closing it.
+  QString TitleOfModalOpenedBy(const std::function<void()>& action) {
+    QString title;
+    QTimer::singleShot(0, [&title] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        title = modal->windowTitle();
+        static_cast<QDialog*>(modal)->done(1);
+      }
+    });
+    action();
+    return title;
+  }
+};
+
+TEST_F(ShellCommandsTest, MainWindowIsAFixedIvoryFrameWithoutMaximise) {
+  MainWindow& main = *shell->mainWindow;
+  EXPECT_EQ(main.windowTitle(), "Veltrane 0.5.2 Beta");
+  EXPECT_FALSE(main.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_EQ(main.minimumSize(), main.maximumSize());
+  EXPECT_GE(main.client()->width(), 640);
+  EXPECT_GE(main.client()->height(), 440);
+  EXPECT_EQ(shell->readingsWindow->palette().color(QPalette::Window), QColor(255, 255, 240));
+}
+
+TEST_F(ShellCommandsTest, MenusHaveTheirTextsIdsAndGrayedItems) {
+  const struct {
+    const char* menu;
+    const char* item;
+    int command;
+    bool enabled;
+  } expected[] = {
+      {"&Drill", "&Readings", 32771, true},
+      {"&Drill", "Re&verse Readings", 32777, false},
+      {"&Drill", "&Fill In", 32776, true},
+      {"&Drill", "Reverse Fill In", 32778, false},
+      {"&Drill", "E&xit", 105, true},
+      {"&User", "Options...", 32781, true},
+      {"&User", "&Create Profile", 32772, false},
+      {"&User", "&Edit Profile", 32773, false},
+      {"&User", "&Switch Profile", 32774, false},
+      {"&Kanji", "Edit", 32779, false},
+      {"&Kanji", "&Introduce", 32780, true},
+      {"&Kanji", "Show Notes", 32782, true},
+      {"&Kanji", nullptr, 0, true},
+      {"&Kanji", "Decrease Mastery Level", 32783, true},
+      {"&Help", "View &User Guide", 32775, true},
+      {"&Help", "&About ...", 104, true},
+  };
+  std::vector<QAction*> items;
+  QStringList menuTitles;
+  for (QAction* menu : shell->mainWindow->menuBar()->actions()) {
+    menuTitles << menu->text();
+    for (QAction* item : menu->menu()->actions()) items.push_back(item);
+  }
+  EXPECT_EQ(menuTitles, (QStringList{"&Drill", "&User", "&Kanji", "&Help"}));
+  ASSERT_EQ(items.size(), std::size(expected));
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    SCOPED_TRACE(i);
+    if (expected[i].item == nullptr) {
+      EXPECT_TRUE(items[i]->isSeparator());
+      continue;
+    }
+    EXPECT_EQ(items[i]->text(), expected[i].item);
+    EXPECT_EQ(items[i]->data().toInt(), expected[i].command);
+    EXPECT_EQ(items[i]->isEnabled(), expected[i].enabled);
+  }
+}
+
+TEST_F(ShellCommandsTest, GrayedAndDrillCommandsAreNotHandled) {
+  for (int id : {32772, 32773, 32774, 32777, 32778, 32779, 900, 903, 1000, 1001, 12345}) {
+    SCOPED_TRACE(id);
+    EXPECT_FALSE(shell->HandleCommand(shell->mainHandle, id));
+  }
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(ShellCommandsTest, DrillButtonCommandsReachTheCurrentDrillUnhandled) {
+  // Reveal (901) ends the card in the current drill only; the id then matches no command.
+  EXPECT_FALSE(shell->HandleCommand(shell->readingsHandle, 901));
+  EXPECT_TRUE(shell->readingsDrill->scoreShown);
+  EXPECT_FALSE(shell->fillInDrill->scoreShown);
+  // Compared as 16 bits: 65536 + 901 is Reveal too.
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdFillIn);
+  EXPECT_FALSE(shell->HandleCommand(shell->fillInHandle, 65536 + 901));
+  EXPECT_TRUE(shell->fillInDrill->scoreShown);
+}
+
+TEST_F(ShellCommandsTest, SwitchingDrillsPresentsANewCardOnlyOnAChange) {
+  ReadingsDrill& readings = *shell->readingsDrill;
+  QTest::keyClicks(shell->readingsWindow, "n");
+  ASSERT_STREQ(readings.pendingRomaji, "n");
+
+  // Already current: nothing changes, not even the letters being typed.
+  EXPECT_TRUE(shell->HandleCommand(shell->mainHandle, Shell::kCmdReadings));
+  EXPECT_STREQ(readings.pendingRomaji, "n");
+
+  EXPECT_TRUE(shell->HandleCommand(shell->mainHandle, Shell::kCmdFillIn));
+  EXPECT_EQ(shell->currentDrill, shell->fillInDrill.get());
+  EXPECT_TRUE(shell->fillInWindow->isVisible());
+  EXPECT_FALSE(shell->readingsWindow->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), shell->fillInWindow);
+
+  EXPECT_TRUE(shell->HandleCommand(shell->mainHandle, Shell::kCmdReadings));
+  EXPECT_EQ(shell->currentDrill, &readings);
+  EXPECT_STREQ(readings.pendingRomaji, "");  // a new card
+  EXPECT_EQ(QApplication::focusWidget(), shell->readingsWindow);
+}
+
+TEST_F(ShellCommandsTest, KeysOnTheMainWindowReachTheCurrentDrill) {
+  shell->mainWindow->setFocus();
+  QTest::keyClicks(shell->mainWindow.get(), "k");
+  EXPECT_STREQ(shell->readingsDrill->pendingRomaji, "k");
+}
+
+TEST_F(ShellCommandsTest, TabOnADrillButtonMovesTheFocusToTheMainWindow) {
+  ReadingsDrill& readings = *shell->readingsDrill;
+  QWidget* button = shell->windows.Widget(readings.buttons[ReadingsDrill::kRevealEntry]);
+  ASSERT_NE(button, nullptr);
+  button->setFocus();
+  // Letters typed on a button are key-downs only: no character reaches the drill.
+  QTest::keyClicks(button, "k");
+  EXPECT_STREQ(readings.pendingRomaji, "");
+  QTest::keyClick(button, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), shell->mainWindow.get());
+  QTest::keyClicks(shell->mainWindow.get(), "k");
+  EXPECT_STREQ(readings.pendingRomaji, "k");
+}
+
+TEST_F(ShellCommandsTest, InputMethodsAreOffInTheDrillsAndOnInTheNotes) {
+  EXPECT_FALSE(shell->readingsWindow->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_FALSE(shell->fillInWindow->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_FALSE(shell->mainWindow->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_TRUE(shell->notesWindow->edit()->testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+TEST_F(ShellCommandsTest, AltQuestionMarkAndAltSlashOpenAbout) {
+  for (Qt::Key key : {Qt::Key_Question, Qt::Key_Slash}) {
+    SCOPED_TRACE(key);
+    const QString title =
+        TitleOfModalOpenedBy([&] { QTest::keyClick(shell->readingsWindow, key, Qt::AltModifier); });
+    EXPECT_EQ(title, "About");
+  }
+}
+
+TEST_F(ShellCommandsTest, AltQuestionMarkOnADrillButtonDoesNotOpenAbout) {
+  QWidget* button = shell->windows.Widget(shell->readingsDrill->buttons[1]);
+  ASSERT_NE(button, nullptr);
+  button->setFocus();
+  const QString title =
+      TitleOfModalOpenedBy([&] { QTest::keyClick(button, Qt::Key_Question, Qt::AltModifier); });
+  QApplication::processEvents();  // the closer runs now if nothing opened
+  EXPECT_EQ(title, "");
+}
+
+TEST_F(ShellCommandsTest, SentencesWindowOpensBesideTheNotesAndHidesOnClose) {
+  SentencesDialog& sentences = *shell->sentencesWindow;
+  EXPECT_EQ(sentences.windowTitle(), "Example Sentences");
+  EXPECT_EQ(sentences.size(), QSize(640, 480));
+  sentences.SetText(u"\u65e5\u672c\r\nJapan\r\n\r\n");
+  sentences.Show();
+  EXPECT_TRUE(sentences.isVisible());
+  EXPECT_EQ(sentences.pos(), shell->notesWindow->pos() + QPoint(20, 20));
+  EXPECT_EQ(sentences.edit()->toPlainText(), QString::fromUtf16(u"\u65e5\u672c\nJapan\n\n"));
+  sentences.close();
+  EXPECT_FALSE(sentences.isVisible());
+  EXPECT_FALSE(sentences.edit()->toPlainText().isEmpty());
+}
+
+TEST_F(ShellCommandsTest, AboutShowsTheProductLine) {
+  QString line;
+  QTimer::singleShot(0, [&line] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    for (QLabel* label : modal->findChildren<QLabel*>()) {
+      if (label->text().startsWith("Veltrane")) line = label->text();
+    }
+    static_cast<QDialog*>(modal)->done(1);
+  });
+  EXPECT_TRUE(shell->HandleCommand(shell->mainHandle, Shell::kCmdAbout));
+  EXPECT_EQ(line, "Veltrane 0.5.2 Beta Release");
+}
+
+TEST_F(ShellCommandsTest, UserGuideOpensAFileUrlOrSaysWhy) {
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdUserGuide);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Required help files appear to be missing.");
+  EXPECT_EQ(messages[0].caption, "Error");
+  EXPECT_TRUE(openedUrls.empty());
+
+  std::filesystem::create_directories(dir / "Documentation");
+  WriteBytes(dir / "Documentation" / "Doc_Start.html", "<html></html>");
+  messages.clear();
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdUserGuide);
+  EXPECT_TRUE(messages.empty());
+  ASSERT_EQ(openedUrls.size(), 1u);
+  EXPECT_TRUE(openedUrls[0].isLocalFile());
+  EXPECT_EQ(openedUrls[0].toLocalFile().toStdString(),
+            (std::filesystem::canonical(dir.path()) / "Documentation" / "Doc_Start.html").string());
+
+  browserAvailable = false;
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdUserGuide);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            "Not able to find or open the default browser to display the online documentation.  "
+            "If you have a browser, you can manually open the documentation from the "
+            "\"Documentation\" folder.");
+}
+
+TEST_F(ShellCommandsTest, NotesWindowHidesOnCloseAndKeepsItsText) {
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdShowNotes);
+  NotesDialog& notes = *shell->notesWindow;
+  EXPECT_TRUE(notes.isVisible());
+  EXPECT_EQ(notes.windowTitle(), "Kanji Notes");
+  QTest::keyClicks(notes.edit(), "kept");
+  notes.close();
+  EXPECT_FALSE(notes.isVisible());
+  shell->HandleCommand(shell->mainHandle, Shell::kCmdShowNotes);
+  EXPECT_TRUE(notes.isVisible());
+  EXPECT_EQ(notes.edit()->toPlainText(), "kept");
+}
+
+TEST_F(ShellCommandsTest, NotesWindowTakesAtMost1020Characters) {
+  NotesDialog& notes = *shell->notesWindow;
+  notes.edit()->setPlainText(QString(1015, QChar('a')));
+  QTextCursor cursor = notes.edit()->textCursor();
+  cursor.movePosition(QTextCursor::End);
+  notes.edit()->setTextCursor(cursor);
+  notes.edit()->insertPlainText("bbbbbbbbbb");
+  EXPECT_EQ(notes.edit()->toPlainText(), QString(1015, QChar('a')) + "bbbbb");
+  EXPECT_EQ(notes.GetText().size(), 1020u);
+  EXPECT_EQ(notes.edit()->font().pointSize(), 12);
+  EXPECT_EQ(QFontInfo(notes.edit()->font()).family(), "IPAMincho");
+}
+
+TEST_F(ShellCommandsTest, IntroduceReportsTheOutcome) {
+  EXPECT_TRUE(shell->HandleCommand(shell->mainHandle, Shell::kCmdIntroduce));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].caption, "Veltrane");
+}
+
+TEST_F(ShellCommandsTest, DecreaseMasteryLevelStaysAtZero) {
+  EXPECT_TRUE(shell->HandleCommand(shell->mainHandle, Shell::kCmdDecreaseMasteryLevel));
+  EXPECT_EQ(shell->readingsDrill->cardProgress->masteryLevel, 0);
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "app/models/DialogNumbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "app/models/ControlIds.h"
+#include "app/models/NumericEditFilter.h"
+
+namespace {
+
+TEST(DialogNumbersTest, IntegersStopAtTheFirstNonDigit) {
+  const struct {
+    const char* text;
+    unsigned value;
+  } cases[] = {
+      {"", 0},
+      {"0", 0},
+      {"42", 42},
+      {"07", 7},
+      {"12ab", 12},
+      {"-3", 0},
+      {" 5", 0},
+      {"9999", 9999},
+      {"65535", 65535},
+      {"65536", 65535},
+      {"123456789012345678901234567890", 65535},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(ReadDialogInteger(c.text), c.value);
+  }
+}
+
+TEST(DialogNumbersTest, RealsReadLikeStrtodWithAFullStop) {
+  const struct {
+    const char* text;
+    double value;
+  } cases[] = {
+      {"", 0.0},     {"abc", 0.0}, {"4.5", 4.5}, {"8.00", 8.0}, {".5", 0.5},  {"3.", 3.0},
+      {"1.5x", 1.5}, {" 2", 2.0},  {"-1", -1.0}, {"1e1", 10.0}, {"4,5", 4.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(ReadDialogReal(c.text), c.value);
+  }
+  EXPECT_TRUE(std::isnan(ReadDialogReal("nan")));
+  EXPECT_EQ(ReadDialogReal("inf"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ReadDialogReal("1e999"), std::numeric_limits<double>::infinity());
+}
+
+TEST(DialogNumbersTest, FormatsShowTwoDecimalsWhateverTheLocale) {
+  EXPECT_EQ(FormatDialogReal(4.5f), "4.50");
+  EXPECT_EQ(FormatDialogReal(1.0f), "1.00");
+  EXPECT_EQ(FormatDialogReal(7.999f), "8.00");
+  EXPECT_EQ(FormatDialogInteger(0), "0");
+  EXPECT_EQ(FormatDialogInteger(9999), "9999");
+}
+
+TEST(NumericEditFilterTest, PassesDigitsEditingKeysAndTheDistributionsFullStop) {
+  const struct {
+    int control;
+    char32_t character;
+    bool passes;
+  } cases[] = {
+      {ControlId::kScoreBaseline, U'0', true},    {ControlId::kScoreBaseline, U'9', true},
+      {ControlId::kScoreBaseline, 8, true},   // Backspace
+      {ControlId::kScoreBaseline, 9, true},   // Tab
+      {ControlId::kScoreBaseline, 10, true},  // line feed
+      {ControlId::kScoreBaseline, 13, true},  // Enter
+      {ControlId::kScoreBaseline, 27, true},  // Escape
+      {ControlId::kScoreBaseline, U'.', false},   {ControlId::kSelectionDistribution, U'.', true},
+      {ControlId::kScheduleDays, U'.', false},    {ControlId::kScoreBaseline, U'a', false},
+      {ControlId::kScoreBaseline, U'-', false},   {ControlId::kScoreBaseline, U' ', false},
+      {ControlId::kScoreBaseline, 3, false},       // Ctrl+C
+      {ControlId::kScoreBaseline, 22, false},      // Ctrl+V
+      {ControlId::kScoreBaseline, 24, false},      // Ctrl+X
+      {ControlId::kScoreBaseline, 0x130, false},   // low byte is "0"
+      {ControlId::kScoreBaseline, 0xFF11, false},  // full-width 1
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << c.control << " U+" << std::hex << static_cast<unsigned>(c.character));
+    EXPECT_EQ(NumericEditFilter::Passes(c.control, c.character), c.passes);
+  }
+}
+
+}  // namespace
