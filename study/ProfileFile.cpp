@@ -1,4 +1,5 @@
 #include <cmath>
+#include <clocale>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -54,9 +55,17 @@ void Append(std::string& out, const char* format, auto... values) {
 }
 
 // A float as formatted stream output writes it by default with showpoint: six significant
-// digits, trailing zeros kept ("4.50000", "100.000").
+// digits, trailing zeros kept ("4.50000", "100.000"). The file always uses a full stop, whatever
+// decimal separator the learner's locale has, or the next start could not read it back.
 void AppendFloat(std::string& out, float value) {
-  Append(out, "%#g", static_cast<double>(value));
+  std::string number;
+  Append(number, "%#g", static_cast<double>(value));
+  const std::string separator = std::localeconv()->decimal_point;
+  if (separator != ".") {
+    const std::size_t at = number.find(separator);
+    if (at != std::string::npos) number.replace(at, separator.size(), ".");
+  }
+  out += number;
 }
 
 void AppendLine(std::string& out, const std::string& value, const char* comment) {

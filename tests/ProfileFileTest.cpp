@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 #include <string>
 
@@ -579,6 +580,20 @@ TEST_F(ProfileFileTest, ASaveIntoAMissingFolderIsReported) {
   EXPECT_FALSE(lost.SaveProfile());
   ASSERT_EQ(system.messages.size(), 2u);  // the profile and the notes
   EXPECT_EQ(system.messages[0].caption, "Veltrane");
+}
+
+// The desktop toolkit takes the learner's locale, where the decimal separator may be a comma.
+TEST_F(ProfileFileTest, SavesFullStopsWhateverTheLocaleSeparator) {
+  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no de_DE locale";
+  profile.LoadProfile();
+  profile.progress[1].score = 12.5f;
+  const bool saved = profile.SaveProfile();
+  std::setlocale(LC_NUMERIC, before.c_str());
+  ASSERT_TRUE(saved);
+  const std::string bytes = ProfileBytes();
+  EXPECT_NE(bytes.find("4.50000\t\t<--selection"), std::string::npos);
+  EXPECT_NE(bytes.find("3022\t0\t12.5000\t0\r\n"), std::string::npos);
 }
 
 TEST_F(ProfileFileTest, NonFiniteScoresAreNeverSaved) {
