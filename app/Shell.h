@@ -10,9 +10,9 @@
 #include "app/QtSoundPlayer.h"
 #include "app/QtSystem.h"
 #include "app/QtWindowManager.h"
-#include "app/SystemClock.h"
 #include "app/WindowRegistry.h"
 #include "drills/DrillFonts.h"
+#include "platform/SystemClock.h"
 #include "study/RandomGenerator.h"
 
 class Drill;
