@@ -96,6 +96,8 @@ bool Shell::StartApplication() {
   fillInDrill = std::make_unique<FillInDrill>(host(fillInHandle));
   readingsDrill = std::make_unique<ReadingsDrill>(host(readingsHandle));
   currentDrill = readingsDrill.get();
+  commands =
+      std::make_unique<CommandHandler>(currentDrill, *readingsDrill, *fillInDrill, *profile, *this);
 
   fillInWindow = new DrillWindow(*this, fillInHandle, mainWindow->client());
   fillInWindow->setGeometry(0, 0, MainWindow::kClientWidth, MainWindow::kClientHeight);
@@ -118,66 +120,28 @@ bool Shell::StartApplication() {
 }
 
 bool Shell::HandleCommand(WindowHandle window, int id) {
-  const unsigned command = static_cast<std::uint16_t>(id);
-  if (command >= kFirstDrillCommand && command <= kLastDrillCommand) {
-    currentDrill->OnCommand(static_cast<int>(command));
-    RepaintWindow(window);
-  }
-  switch (command) {
-    case kCmdAbout: {
-      AboutDialog about(windows.Widget(window));
-      about.exec();
-      return true;
-    }
-    case kCmdExit:
-      // The note being edited is taken along, as closing the window does: the learner may
-      // have typed in it since the card changed.
-      Close();
-      return true;
-    case kCmdReadings:
-      SwitchDrill(readingsDrill.get());
-      return true;
-    case kCmdFillIn:
-      SwitchDrill(fillInDrill.get());
-      return true;
-    case kCmdUserGuide:
-      OpenUserGuide();
-      return true;
-    case kCmdIntroduce:
-      profile->IntroduceKanji(false);
-      // The drill's counts changed under the message box; a desktop that composites windows
-      // would not repaint the face when the box goes.
-      RepaintWindow(HandleOf(currentDrill));
-      return true;
-    case kCmdOptions:
-      ShowOptionsDialog();
-      windowManager.SetFocus(HandleOf(currentDrill));
-      RepaintWindow(HandleOf(currentDrill));  // new settings show at once (the Next label)
-      return true;
-    case kCmdShowNotes:
-      PlaceNotesWindow();
-      notesWindow->showNormal();
-      notesWindow->raise();
-      notesWindow->activateWindow();
-      return true;
-    case kCmdDecreaseMasteryLevel:
-      currentDrill->DecreaseMasteryLevel();
-      return true;
-    default:
-      return false;
-  }
+  return commands->HandleCommand(window, id);
 }
 
 void Shell::SwitchDrill(Drill* target) {
-  if (currentDrill == target) return;
-  currentDrill = target;
-  target->NextCard();
-  DrillWindow* shown = WindowOf(target);
-  DrillWindow* hidden = target == readingsDrill.get() ? fillInWindow : readingsWindow;
-  shown->show();
-  hidden->hide();
-  shown->setFocus();
-  shown->repaint();
+  commands->SwitchDrill(target);
+}
+
+void Shell::ShowWindow(WindowHandle window) {
+  if (QWidget* widget = windows.Widget(window)) widget->show();
+}
+
+void Shell::HideWindow(WindowHandle window) {
+  if (QWidget* widget = windows.Widget(window)) widget->hide();
+}
+
+void Shell::FocusWindow(WindowHandle window) {
+  windowManager.SetFocus(window);
+}
+
+void Shell::ShowAbout(WindowHandle owner) {
+  AboutDialog about(windows.Widget(owner));
+  about.exec();
 }
 
 void Shell::ShowOptionsDialog() {
@@ -251,23 +215,24 @@ void Shell::FocusChanged() {
 }
 
 void Shell::Close() {
-  profile->CaptureNote();
-  profile->SaveProfile();
-  Quit();
+  commands->Close();
 }
 
 DrillWindow* Shell::WindowOf(const Drill* drill) const {
   return drill == fillInDrill.get() ? fillInWindow : readingsWindow;
 }
 
-WindowHandle Shell::HandleOf(const Drill* drill) const {
-  return drill == fillInDrill.get() ? fillInHandle : readingsHandle;
-}
-
 void Shell::RepaintWindow(WindowHandle window) {
   QWidget* widget = windows.Widget(window);
   if (widget == mainWindow.get() && currentDrill) widget = WindowOf(currentDrill);
   if (widget && widget->isVisible()) widget->repaint();
+}
+
+void Shell::ShowNotes() {
+  PlaceNotesWindow();
+  notesWindow->showNormal();
+  notesWindow->raise();
+  notesWindow->activateWindow();
 }
 
 void Shell::PlaceNotesWindow() {

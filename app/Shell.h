@@ -11,6 +11,8 @@
 #include "app/QtSystem.h"
 #include "app/QtWindowManager.h"
 #include "app/WindowRegistry.h"
+#include "app/models/CommandHandler.h"
+#include "app/models/ShellWindows.h"
 #include "drills/DrillFonts.h"
 #include "platform/SystemClock.h"
 #include "study/RandomGenerator.h"
@@ -30,32 +32,33 @@ class SentencesDialog;
 class UserProfile;
 
 // The program: the data, the profile, the two drills and their windows, and the routing of
-// every window event and menu command to the current drill. main() makes one; tests make their
-// own in a temporary working directory.
-class Shell {
+// every window event to the current drill; the menu commands go through its CommandHandler, for
+// which it shows, hides and focuses the windows. main() makes one; tests make their own in a
+// temporary working directory.
+class Shell : public ShellWindows {
  public:
-  // Menu and accelerator commands.
-  static constexpr int kCmdAbout = 104;
-  static constexpr int kCmdExit = 105;
-  static constexpr int kCmdReadings = 32771;
-  static constexpr int kCmdCreateProfile = 32772;
-  static constexpr int kCmdEditProfile = 32773;
-  static constexpr int kCmdSwitchProfile = 32774;
-  static constexpr int kCmdUserGuide = 32775;
-  static constexpr int kCmdFillIn = 32776;
-  static constexpr int kCmdReverseReadings = 32777;
-  static constexpr int kCmdReverseFillIn = 32778;
-  static constexpr int kCmdEditKanji = 32779;
-  static constexpr int kCmdIntroduce = 32780;
-  static constexpr int kCmdOptions = 32781;
-  static constexpr int kCmdShowNotes = 32782;
-  static constexpr int kCmdDecreaseMasteryLevel = 32783;
-  static constexpr int kFirstDrillCommand = 900;
-  static constexpr int kLastDrillCommand = 1000;
+  // The command ids, under the names the windows use.
+  static constexpr int kCmdAbout = CommandHandler::kCmdAbout;
+  static constexpr int kCmdExit = CommandHandler::kCmdExit;
+  static constexpr int kCmdReadings = CommandHandler::kCmdReadings;
+  static constexpr int kCmdCreateProfile = CommandHandler::kCmdCreateProfile;
+  static constexpr int kCmdEditProfile = CommandHandler::kCmdEditProfile;
+  static constexpr int kCmdSwitchProfile = CommandHandler::kCmdSwitchProfile;
+  static constexpr int kCmdUserGuide = CommandHandler::kCmdUserGuide;
+  static constexpr int kCmdFillIn = CommandHandler::kCmdFillIn;
+  static constexpr int kCmdReverseReadings = CommandHandler::kCmdReverseReadings;
+  static constexpr int kCmdReverseFillIn = CommandHandler::kCmdReverseFillIn;
+  static constexpr int kCmdEditKanji = CommandHandler::kCmdEditKanji;
+  static constexpr int kCmdIntroduce = CommandHandler::kCmdIntroduce;
+  static constexpr int kCmdOptions = CommandHandler::kCmdOptions;
+  static constexpr int kCmdShowNotes = CommandHandler::kCmdShowNotes;
+  static constexpr int kCmdDecreaseMasteryLevel = CommandHandler::kCmdDecreaseMasteryLevel;
+  static constexpr int kFirstDrillCommand = CommandHandler::kFirstDrillCommand;
+  static constexpr int kLastDrillCommand = CommandHandler::kLastDrillCommand;
 
   // directory is the working directory, where every file lies; the program uses ".".
   explicit Shell(std::filesystem::path directory = ".");
-  ~Shell();
+  ~Shell() override;
   Shell(const Shell&) = delete;
   Shell& operator=(const Shell&) = delete;
 
@@ -70,10 +73,21 @@ class Shell {
   bool HandleCommand(WindowHandle window, int id);
   // Makes target the current drill with a new card, unless it already is.
   void SwitchDrill(Drill* target);
+
+  // --- What the commands do to the windows, with Qt ---
+
+  void ShowWindow(WindowHandle window) override;
+  void HideWindow(WindowHandle window) override;
+  void FocusWindow(WindowHandle window) override;
+  void RepaintWindow(WindowHandle window) override;
+  void ShowAbout(WindowHandle owner) override;
   // The Options dialog; saves the profile when it ends with OK.
-  void ShowOptionsDialog();
+  void ShowOptionsDialog() override;
   // Opens the user guide in the desktop's browser, or says why not.
-  void OpenUserGuide();
+  void OpenUserGuide() override;
+  // Places the notes window on its first showing.
+  void ShowNotes() override;
+  void Quit() override;
 
   // --- Events of the main window and the drill windows ---
 
@@ -111,6 +125,7 @@ class Shell {
   std::unique_ptr<FillInDrill> fillInDrill;
   std::unique_ptr<ReadingsDrill> readingsDrill;
   Drill* currentDrill = nullptr;
+  std::unique_ptr<CommandHandler> commands;  // made with the drills
   // Exit or the close box ended the run (the event loop ends with it).
   bool quitRequested = false;
 
@@ -121,11 +136,8 @@ class Shell {
  private:
   // The window of a drill.
   DrillWindow* WindowOf(const Drill* drill) const;
-  WindowHandle HandleOf(const Drill* drill) const;
-  void RepaintWindow(WindowHandle window);
   // Moves the notes window to the main window's client area before it is first shown.
   void PlaceNotesWindow();
-  void Quit();
 
   std::filesystem::path directory_;
   bool notesPlaced_ = false;
