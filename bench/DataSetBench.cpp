@@ -9,22 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "bench/AbortingSystem.h"
 #include "bench/SyntheticDataSet.h"
 #include "platform/System.h"
 #include "text/JisTable.h"
 #include "text/KanjiDatabase.h"
 
 namespace {
-
-// Synthetic data must load; a message means the generator is broken.
-class AbortingSystem : public System {
- public:
-  void ShowMessage(const std::string& text, const std::string& caption, WindowHandle,
-                   MessageIcon) override {
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-  }
-  void EndProcess(int exitCode) override { std::exit(exitCode); }
-};
 
 AbortingSystem& BenchSystem() {
   static AbortingSystem system;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/AbortingSystem.h"
 #include "bench/SyntheticDataSet.h"
 
 #include "drills/DrillFonts.h"
@@ -26,16 +27,6 @@
 #include "text/KanjiDatabase.h"
 
 namespace {
-
-// The synthetic data must load; a message means the generator or a loader is broken.
-class AbortingSystem : public System {
- public:
-  void ShowMessage(const std::string& text, const std::string& caption, WindowHandle,
-                   MessageIcon) override {
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-  }
-  void EndProcess(int exitCode) override { std::exit(exitCode); }
-};
 
 // A folder holding the full-scale synthetic data set, removed at exit.
 struct DataSetFolder {
