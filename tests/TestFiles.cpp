@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "tools/JisTableWriter.h"
+#include "tools/Utf8.h"
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "veltrane-test-XXXXXX").string();
@@ -18,39 +19,7 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::u16string Utf16(std::string_view utf8) {
-  std::u16string result;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto byte = static_cast<unsigned char>(utf8[i]);
-    char32_t c;
-    int extra;
-    if (byte < 0x80) {
-      c = byte;
-      extra = 0;
-    } else if (byte < 0xE0) {
-      c = byte & 0x1F;
-      extra = 1;
-    } else if (byte < 0xF0) {
-      c = byte & 0x0F;
-      extra = 2;
-    } else {
-      c = byte & 0x07;
-      extra = 3;
-    }
-    ++i;
-    for (int k = 0; k < extra && i < utf8.size(); ++k, ++i) {
-      c = (c << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3F);
-    }
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      result.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-      result.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-    } else {
-      result.push_back(static_cast<char16_t>(c));
-    }
-  }
-  return result;
-}
+std::u16string Utf16(std::string_view utf8) { return DecodeUtf8(utf8); }
 
 void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
   std::ofstream out(file, std::ios::binary);

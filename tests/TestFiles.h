@@ -30,7 +30,7 @@ void WriteBytes(const std::filesystem::path& file, std::string_view bytes);
 // Reads a whole file's bytes.
 std::string ReadBytes(const std::filesystem::path& file);
 
-// UTF-8 to UTF-16 units (no surrogate checks needed for test data).
+// UTF-8 to UTF-16 units.
 std::u16string Utf16(std::string_view utf8);
 
 // Writes a complete "jis0208.dat" for the JIS X 0208 character set into directory.
