@@ -23,7 +23,6 @@ std::string TextField(std::u16string_view text, char filler = '\0') {
 class KanjiNotesTest : public StudyTest {
  protected:
   void SetUp() override { AddKanji({0x3021, 0x3022, 0x3023}); }
-  std::string NotesPath() { return (dir / UserProfile::kNotesFileName).string(); }
   std::string NotesBytes() { return ReadBytes(dir / UserProfile::kNotesFileName); }
   std::u16string TextOf(const KanjiNote& note) { return std::u16string(note.text.data()); }
 };
