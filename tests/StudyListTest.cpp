@@ -33,7 +33,6 @@ TEST_F(StudyListTest, ReadsOneKanjiPerUnitAndSkipsTheUnitAfterEachCR) {
       {"a CR swallows the kanji after it", {a, 0x0D, b, a}, {0x3021, 0x3021}},
       {"unmapped characters add nothing", {a, 0x0041, 0x0A, b}, {0x3021, 0x3022}},
       {"CR at the very end", {a, 0x0D}, {0x3021}},
-      {"empty", {}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -75,8 +74,6 @@ TEST_F(StudyListTest, IntroducesInListOrderUpToTheCount) {
   // An introduced kanji starts at the baseline but keeps its level.
   EXPECT_EQ(profile.FindProgress(0x3021)->score, 50.0f);
   EXPECT_EQ(profile.FindProgress(0x3021)->masteryLevel, 4);
-  EXPECT_TRUE(profile.FindProgress(0x3021)->active);
-  EXPECT_TRUE(profile.activeSet.contains(0x3023));
   ASSERT_EQ(system.messages.size(), 1u);
   EXPECT_EQ(system.messages[0].text, "Introduced 3 kanji.");
   EXPECT_EQ(system.messages[0].caption, "Veltrane");
@@ -95,10 +92,12 @@ TEST_F(StudyListTest, PassesOverUnknownAndRepeatedKanjiWithoutCountingThem) {
   EXPECT_EQ(system.messages.back().text, "Introduced 4 kanji.");
 }
 
-TEST_F(StudyListTest, SaysWhenNothingIsLeftUnlessAskedToBeSilent) {
-  WriteStudyList({0x3021});
+TEST_F(StudyListTest, ACountOfZeroIntroducesEverythingLeftThenSaysSoUnlessSilent) {
+  profile.settings.introduceCount = 0;  // from a hand-edited file
+  WriteStudyList({0x3021, 0x3022, 0x3023});
   profile.LoadStudyList();
   profile.IntroduceKanji(false);
+  EXPECT_EQ(profile.activeList.size(), 3u);
   system.messages.clear();
   profile.IntroduceKanji(true);
   EXPECT_TRUE(system.messages.empty());
@@ -106,14 +105,6 @@ TEST_F(StudyListTest, SaysWhenNothingIsLeftUnlessAskedToBeSilent) {
   ASSERT_EQ(system.messages.size(), 1u);
   EXPECT_EQ(system.messages[0].text, "All possible kanji on the study list are active.");
   EXPECT_EQ(system.messages[0].owner, 77u);
-}
-
-TEST_F(StudyListTest, ACountOfZeroFromAHandEditedFileIntroducesEverythingLeft) {
-  profile.settings.introduceCount = 0;
-  WriteStudyList({0x3021, 0x3022, 0x3023});
-  profile.LoadStudyList();
-  profile.IntroduceKanji(false);
-  EXPECT_EQ(profile.activeList.size(), 3u);
 }
 
 TEST_F(StudyListTest, AutoIntroductionWaitsForThePercentMastered) {
