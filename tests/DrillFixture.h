@@ -43,10 +43,9 @@ class DrillTest : public ::testing::Test {
     return {Codes(bare), Codes(written.empty() ? bare : written)};
   }
 
-  // Adds a kanji with an active progress entry at score and an empty note.
+  // Adds a kanji with an active progress entry at score 50 and an empty note.
   void AddKanji(std::string_view kanji, std::initializer_list<ReadingEntry> on,
-                std::initializer_list<ReadingEntry> kun, std::string meaning = "meaning",
-                float score = 50.0f, bool active = true) {
+                std::initializer_list<ReadingEntry> kun, std::string meaning = "meaning") {
     KanjiRecord record;
     record.code = Code(kanji);
     record.grade = 1;
@@ -54,11 +53,9 @@ class DrillTest : public ::testing::Test {
     record.kunReadings = kun;
     record.meaning = std::move(meaning);
     database.kanji.push_back(record);
-    profile.progress.push_back({record.code, score, 0, active});
-    if (active) {
-      profile.activeList.push_back(static_cast<std::int32_t>(profile.progress.size() - 1));
-      profile.activeSet.insert(record.code);
-    }
+    profile.progress.push_back({record.code, 50.0f, 0, true});
+    profile.activeList.push_back(static_cast<std::int32_t>(profile.progress.size() - 1));
+    profile.activeSet.insert(record.code);
     profile.notes.push_back({record.code, {}});
   }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "drills/Keys.h"
 #include "tests/DrillFixture.h"
@@ -20,8 +21,8 @@ class FillInTest : public DrillTest {
     drill.CreateControls();
   }
 
-  void Start(std::string_view part = "にち") {
-    AddExample("毎日", {"まい", part}, "every day", 8);
+  void Start() {
+    AddExample("毎日", {"まい", "にち"}, "every day", 8);
     AddExample("二日", {}, "second day of the month", 3, "ふつか");
     drill.NextCard();
     ASSERT_EQ(drill.cardKanji, &database.kanji[0]);
@@ -31,17 +32,14 @@ class FillInTest : public DrillTest {
 };
 
 TEST_F(FillInTest, FreshCardBlanksTheKanjisReading) {
+  drill.converter.katakana = true;
   Start();
   EXPECT_EQ(drill.expected, Codes("にち"));
-  EXPECT_EQ(drill.blankIndex, 1);
   EXPECT_EQ(drill.attemptsLeft, 3);
   EXPECT_FALSE(drill.converter.katakana);
+  Type(drill, "\t");  // answers are always hiragana
+  EXPECT_FALSE(drill.converter.katakana);
   EXPECT_EQ(windows.focused, kFillInWindow);
-  EXPECT_EQ(profile.notesKanji, Code("日"));
-  const FakeButtons::Button* next = buttons.WithCommand(Drill::CmdNext);
-  EXPECT_EQ((std::array{next->x, next->y, next->width, next->height}),
-            (std::array{85, 60, 125, 30}));
-  EXPECT_EQ(buttons.WithCommand(Drill::CmdReveal)->x, 220);
   EXPECT_EQ(buttons.WithCommand(Drill::CmdStudy), nullptr);
 
   const RecordingPainter painter = Painted(drill);
@@ -49,17 +47,10 @@ TEST_F(FillInTest, FreshCardBlanksTheKanjisReading) {
   const auto word = painter.GlyphsOn(180);
   ASSERT_EQ(word.size(), 2u);
   EXPECT_EQ(word[0].rect, (Rect{258, 132, 306, 180}));
-  EXPECT_EQ(word[0].colour, kBlack);
-  EXPECT_EQ(word[1].rect.left, 310);
   EXPECT_EQ(word[1].colour, Rgb(0, 0, 255));
   EXPECT_EQ(painter.TextOn(250), u"まい＿＿");
   EXPECT_EQ(painter.GlyphsOn(250)[0].rect.left, 310 - 17 * 4);
-  EXPECT_EQ(painter.GlyphsOn(250)[3].rect.left, 310 - 17 * 4 + 3 * 34);
-  EXPECT_EQ(painter.GlyphsOn(250)[3].colour, kBlack);
-  EXPECT_EQ(painter.FindText("Click here or press F4 to reveal gloss.")->rect,
-            (Rect{150, 278, 470, 325}));
-  EXPECT_EQ(painter.Find(Kind::Fill, {510, 0, 632, 100})->colour, Rgb(238, 238, 238));
-  EXPECT_EQ(painter.Find(Kind::Fill, {251, 351, 364, 374})->colour, Rgb(239, 239, 255));
+  EXPECT_NE(painter.FindText("Click here or press F4 to reveal gloss."), nullptr);
 }
 
 TEST_F(FillInTest, RightFirstAnswerWithFourReadingsGains0750) {
@@ -70,11 +61,9 @@ TEST_F(FillInTest, RightFirstAnswerWithFourReadingsGains0750) {
   EXPECT_TRUE(drill.complete);
   EXPECT_FLOAT_EQ(drill.scoreDelta, 0.75f);
   EXPECT_FLOAT_EQ(Progress("日").score, 50.75f);
-  EXPECT_EQ(sound.played.size(), 1u);
-  EXPECT_EQ(sound.played[0], FillInDrill::SoundFile());
+  EXPECT_EQ(sound.played, std::vector<std::filesystem::path>{FillInDrill::SoundFile()});
   EXPECT_TRUE(drill.meaningsRevealed);
   EXPECT_FALSE(drill.glossRevealed);
-  EXPECT_TRUE(buttons.Enabled(Drill::CmdNext));
   EXPECT_FALSE(buttons.Enabled(Drill::CmdReveal));
 
   const RecordingPainter painter = Painted(drill);
@@ -86,33 +75,32 @@ TEST_F(FillInTest, RightFirstAnswerWithFourReadingsGains0750) {
   EXPECT_NE(painter.FindText("every day"), nullptr);  // the gloss shows once complete
 }
 
-TEST_F(FillInTest, ThreeWrongAnswersRevealAndLose0750) {
+TEST_F(FillInTest, CardsEndWithOneSoundAndTheirScore) {
   Start();
-  Answer(drill, "a");
-  Answer(drill, "i");
-  EXPECT_TRUE(sound.played.empty());
-  Answer(drill, "u");
-  EXPECT_TRUE(drill.scoreShown);
-  EXPECT_TRUE(drill.meaningsRevealed);
-  EXPECT_TRUE(drill.glossRevealed);
-  EXPECT_FLOAT_EQ(drill.scoreDelta, -0.75f);
-  EXPECT_FLOAT_EQ(Progress("日").score, 49.25f);
-  EXPECT_EQ(sound.played.size(), 1u);
-  const RecordingPainter painter = Painted(drill);
-  EXPECT_NE(painter.FindText("Score: -0.750%"), nullptr);
-  EXPECT_EQ(painter.GlyphsOn(250)[2].colour, Rgb(204, 0, 0));
-  EXPECT_EQ(painter.TextOn(250), u"まいにち");
-}
-
-TEST_F(FillInTest, RightOnTheThirdAttemptEndsThroughTheReveal) {
-  Start();
-  Answer(drill, "a");
-  Answer(drill, "i");
-  Answer(drill, "nichi");
-  EXPECT_TRUE(drill.complete);
-  EXPECT_TRUE(drill.glossRevealed);
-  EXPECT_FLOAT_EQ(drill.scoreDelta, 0.25f);
-  EXPECT_NE(Painted(drill).FindText("Score: +0.250%"), nullptr);
+  const struct {
+    const char* name;
+    std::vector<const char*> answers;
+    bool noMasteryEffect;
+    const char* scoreText;
+    float scoreAfter;
+  } cases[] = {
+      {"right on the third attempt", {"a", "i", "nichi"}, false, "Score: +0.250%", 50.25f},
+      {"without mastery effect the score shows only", {"nichi"}, true, "Score: +0.750%", 50.0f},
+      {"three wrong answers lose 0.750", {"a", "i", "u"}, false, "Score: -0.750%", 49.25f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Progress("日").score = 50.0f;
+    profile.settings.fillInNoMasteryEffect = c.noMasteryEffect;
+    sound.played.clear();
+    drill.NextCard();
+    for (const char* answer : c.answers) Answer(drill, answer);
+    EXPECT_EQ(drill.glossRevealed, c.answers.size() == 3);
+    EXPECT_EQ(sound.played.size(), 1u);
+    EXPECT_FLOAT_EQ(Progress("日").score, c.scoreAfter);
+    EXPECT_NE(Painted(drill).FindText(c.scoreText), nullptr);
+  }
+  EXPECT_EQ(Painted(drill).GlyphsOn(250)[2].colour, Rgb(204, 0, 0));  // revealed after wrong
 }
 
 TEST_F(FillInTest, RepeatedWrongAnswerCostsNothingAndKeepsTheHighlightOnTheLatest) {
@@ -123,14 +111,12 @@ TEST_F(FillInTest, RepeatedWrongAnswerCostsNothingAndKeepsTheHighlightOnTheLates
   EXPECT_EQ(drill.attemptsLeft, 1);
   EXPECT_EQ(drill.wrongCount, 2);
   EXPECT_EQ(drill.wrongPos, 2);
-  EXPECT_TRUE(drill.lastTryWrong);
   const RecordingPainter painter = Painted(drill);
   EXPECT_EQ(painter.Find(Kind::Fill, {515, 46, 627, 65})->colour, Rgb(255, 51, 51));
-  EXPECT_EQ(painter.GlyphsOn(64)[0].glyph, u'い');
   EXPECT_EQ(painter.GlyphsOn(45)[0].colour, Rgb(204, 0, 0));
 }
 
-TEST_F(FillInTest, RevealCostsWithoutSoundAndKeysOfDisabledButtonsClear) {
+TEST_F(FillInTest, RevealCostsWithoutSoundAndScoresOnce) {
   Start();
   Type(drill, "ni");
   drill.OnKeyDown(vk::kF12);
@@ -141,23 +127,6 @@ TEST_F(FillInTest, RevealCostsWithoutSoundAndKeysOfDisabledButtonsClear) {
   EXPECT_FLOAT_EQ(Progress("日").score, 49.25f);
 }
 
-TEST_F(FillInTest, WithoutMasteryEffectTheScoreShowsButDoesNotMove) {
-  profile.settings.fillInNoMasteryEffect = true;
-  Start();
-  Answer(drill, "nichi");
-  EXPECT_FLOAT_EQ(Progress("日").score, 50.0f);
-  EXPECT_NE(Painted(drill).FindText("Score: +0.750%"), nullptr);
-}
-
-TEST_F(FillInTest, AnswersAreAlwaysHiragana) {
-  drill.converter.katakana = true;
-  Start();
-  EXPECT_FALSE(drill.converter.katakana);
-  Type(drill, "ni\t");
-  EXPECT_FALSE(drill.converter.katakana);
-  EXPECT_EQ(drill.typedCount, 1u);
-}
-
 TEST_F(FillInTest, MeaningsAndGlossRevealByKeyAndClickWithoutScoring) {
   Start();
   drill.OnKeyDown(vk::kF4);
@@ -165,8 +134,7 @@ TEST_F(FillInTest, MeaningsAndGlossRevealByKeyAndClickWithoutScoring) {
   drill.OnClick(100, 10);
   EXPECT_TRUE(drill.meaningsRevealed);
   EXPECT_FALSE(drill.scoreShown);
-  EXPECT_EQ(windows.repainted.back(), kFillInWindow);
-  EXPECT_EQ(Painted(drill).FindText("every day")->rect, (Rect{115, 277, 505, 323}));
+  EXPECT_NE(Painted(drill).FindText("every day"), nullptr);
 }
 
 TEST_F(FillInTest, SwappedSpaceAndEnter) {
@@ -177,7 +145,6 @@ TEST_F(FillInTest, SwappedSpaceAndEnter) {
   EXPECT_TRUE(drill.complete);
   drill.OnChar('\r');
   EXPECT_FALSE(drill.complete);
-  EXPECT_EQ(buttons.WithCommand(Drill::CmdNext)->label, "Next (Space)");
   Painted(drill);
   EXPECT_EQ(buttons.WithCommand(Drill::CmdNext)->label, "Next (Enter)");
 }
@@ -193,50 +160,38 @@ TEST_F(FillInTest, KanjiWithoutReadingsGetsAFiniteSignedChange) {
   EXPECT_FLOAT_EQ(drill.scoreDelta, -3.0f);
 }
 
-struct FilterCase {
-  const char* name;
-  std::int16_t readingType;
-  const char* part;
-  bool accepted;
-  const char* expected;
-};
-
 TEST_F(FillInTest, ReadingTypeFilterDecidesByMarkAndBaseReading) {
-  const FilterCase cases[] = {
-      {"all takes any part", 0, "＜ぜ", true, "ぜ"},
-      {"KUN only refuses an ON mark", 1, "＜ひ", false, ""},
-      {"KUN only takes a KUN reading", 1, "ひ", true, "ひ"},
-      {"KUN only matches the base reading", 1, "び（ひ）", true, "び"},
-      {"KUN only refuses an ON reading", 1, "にち", false, ""},
-      {"ON only refuses a KUN mark", -1, "＞にち", false, ""},
-      {"ON only compares in hiragana", -1, "にち", true, "にち"},
-      {"ON only with a mark and base", -1, "＜にっ（にち）", true, "にっ"},
-      {"ON only refuses a KUN reading", -1, "ひ", false, ""},
-      {"special mark is dropped", 0, "＆か", true, "か"},
-      {"nothing to type is refused", 0, "＜", false, ""},
+  const struct {
+    const char* name;
+    std::int16_t readingType;
+    const char* part;
+    const char* expected;  // nullptr: refused
+  } cases[] = {
+      {"KUN only refuses an ON mark", 1, "＜ひ", nullptr},
+      {"KUN only matches the base reading", 1, "び（ひ）", "び"},
+      {"KUN only refuses an ON reading", 1, "にち", nullptr},
+      {"ON only refuses a KUN mark", -1, "＞にち", nullptr},
+      {"ON only compares in hiragana", -1, "にち", "にち"},
+      {"ON only with a mark and base", -1, "＜にっ（にち）", "にっ"},
+      {"special mark is dropped", 0, "＆か", "か"},
+      {"nothing to type is refused", 0, "＜", nullptr},
   };
-  for (const FilterCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     database.examples.clear();
     AddExample("毎日", {"まい", c.part}, "every day", 8);
     profile.settings.fillInReadingType = c.readingType;
-    EXPECT_EQ(drill.TryCard(Code("日")), c.accepted);
-    if (c.accepted) {
+    EXPECT_EQ(drill.TryCard(Code("日")), c.expected != nullptr);
+    if (c.expected) {
       EXPECT_EQ(drill.expected, Codes(c.expected));
     }
   }
 }
 
-TEST_F(FillInTest, WordsWithoutARegularPartForTheKanjiAreRejected) {
-  AddExample("二日", {}, "second day", 3, "ふつか");
-  EXPECT_FALSE(drill.TryCard(Code("日")));
-  AddExample("毎日", {"まい"}, "parts short of the kanji", 8);
-  EXPECT_FALSE(drill.TryCard(Code("日")));
-}
-
 TEST_F(FillInTest, NoUsableWordTellsTheLearnerWithoutEndingAndNextRecovers) {
   AddExample("二日", {}, "second day", 3, "ふつか");
-  drill.NextCard();  // ends the process in the original; must not here
+  AddExample("毎日", {"まい"}, "parts short of the kanji", 8);
+  drill.NextCard();  // must not end the process
   ASSERT_EQ(system.messages.size(), 1u);
   EXPECT_EQ(system.messages[0].text,
             "Failing to find acceptable example for fill-in drill.  Examples set may be too small "
@@ -245,18 +200,15 @@ TEST_F(FillInTest, NoUsableWordTellsTheLearnerWithoutEndingAndNextRecovers) {
   EXPECT_EQ(system.messages[0].owner, kMainWindow);
   EXPECT_EQ(drill.cardKanji, nullptr);
   EXPECT_FALSE(drill.TakesInput());
-  EXPECT_TRUE(buttons.Enabled(Drill::CmdNext));
   EXPECT_FALSE(buttons.Enabled(Drill::CmdReveal));
   Answer(drill, "nichi");
   drill.OnKeyDown(vk::kF12);
   EXPECT_TRUE(sound.played.empty());
-  const RecordingPainter painter = Painted(drill);
-  EXPECT_TRUE(painter.GlyphsOn(180).empty());
+  EXPECT_TRUE(Painted(drill).GlyphsOn(180).empty());
 
   AddExample("毎日", {"まい", "にち"}, "every day", 8);
   drill.OnCommand(Drill::CmdNext);
   EXPECT_EQ(drill.cardKanji, &database.kanji[0]);
-  EXPECT_TRUE(drill.TakesInput());
 }
 
 TEST_F(FillInTest, NoActiveKanjiShowsNoCardWithoutRetrying) {
@@ -267,27 +219,21 @@ TEST_F(FillInTest, NoActiveKanjiShowsNoCardWithoutRetrying) {
   EXPECT_EQ(drill.cardKanji, nullptr);
   EXPECT_LE(system.messages.size(), 1u);  // the study model's own word, once
   EXPECT_TRUE(buttons.Enabled(Drill::CmdNext));
-  EXPECT_EQ(profile.notesKanji, 0);
 }
 
 TEST_F(FillInTest, SentencesOfTheWordOpenInTheSentencesWindow) {
   const std::string longJapanese(3000, 'x');
   WriteUtf16File(dir / KanjiDatabase::kSentencesFileName,
-                 "A: 毎日です。\tEvery day, café.\r\n"
-                 "B: 毎日 です\r\n"
+                 "A: 毎日です。\tEvery day, café.\r\nB: 毎日 です\r\n"
                  "A: " +
-                     longJapanese +
-                     "\tLong.\r\n"
-                     "B: 毎日\r\n");
+                     longJapanese + "\tLong.\r\nB: 毎日\r\n");
   database.LoadSentencesFile();
   Start();
-  ASSERT_EQ(drill.sentenceOffsets.size(), 2u);
   EXPECT_EQ(Painted(drill).FindText("Sentences")->rect, (Rect{450, 410, 550, 430}));
   drill.OnClick(455, 415);
   EXPECT_TRUE(system.messages.empty());
   EXPECT_TRUE(sentences.shown);
   EXPECT_TRUE(sentences.onTop);
-  EXPECT_TRUE(sentences.selectionAtStart);
   const std::u16string expected = u"毎日です。\r\nEvery day, caf\u00e9.\r\n\r\n" +
                                   std::u16string(3000, u'x') + u"\r\nLong.\r\n\r\n";
   EXPECT_EQ(sentences.text, expected);

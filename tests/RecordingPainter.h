@@ -82,13 +82,6 @@ class RecordingPainter : public Painter {
     for (const Call& call : GlyphsOn(baseline)) text += call.glyph;
     return text;
   }
-  // Index of the first call matching text, for checking the painting order; -1 when absent.
-  int IndexOfText(const std::string& text) const {
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-      if (calls[i].kind == Kind::Text && calls[i].text == text) return static_cast<int>(i);
-    }
-    return -1;
-  }
 
   std::vector<Call> calls;
   FontHandle selected = kNoFont;
