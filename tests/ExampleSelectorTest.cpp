@@ -89,28 +89,19 @@ TEST_F(ExampleSelectorTest, AddsAnExampleForEachReadingEdictCanShow) {
 }
 
 TEST_F(ExampleSelectorTest, LeavesOutWordsTheProgramCouldNotShow) {
-  const std::vector<EdictEntry> entries = {
-      Word("山", "サン", true),  // katakana is fine for an example
-      Word("Ｂ山", "ビーやま", true),
-  };
-  EdictEntry unassigned = Word("山", "やま", true);
-  unassigned.word.push_back(0x2F21);  // row 15 of JIS X 0208 is empty
-  std::vector<EdictEntry> all = entries;
-  all.push_back(unassigned);
-  EdictEntry letters = Word("山", "やま", true);
-  letters.reading = u"ya";  // not kana
-  all.push_back(letters);
-  EXPECT_EQ(Words(Select(all)), (std::vector<std::string>{"山", "Ｂ山"}));
+  std::vector<EdictEntry> entries = {Word("山", "サン", true),  // katakana is fine for an example
+                                     Word("Ｂ山", "ビーやま", true), Word("山", "やま", true),
+                                     Word("山", "やま", true)};
+  entries[2].word.push_back(0x2F21);  // row 15 of JIS X 0208 is empty
+  entries[3].reading = u"ya";         // not kana
+  EXPECT_EQ(Words(Select(entries)), (std::vector<std::string>{"山", "Ｂ山"}));
 }
 
 TEST(ExampleWeightTest, RanksCommonWordsFirstAndKanaWordsLast) {
-  const std::uint32_t common = ExampleWeight(true, false, 2, 1);
-  const std::uint32_t plain = ExampleWeight(false, false, 2, 1);
-  const std::uint32_t commonKana = ExampleWeight(true, true, 2, 1);
-  const std::uint32_t kana = ExampleWeight(false, true, 2, 1);
-  EXPECT_GT(common, plain);
-  EXPECT_GT(plain, commonKana);
-  EXPECT_GT(commonKana, kana);
+  EXPECT_GT(ExampleWeight(true, false, 2, 1), ExampleWeight(false, false, 2, 1));
+  EXPECT_GT(ExampleWeight(false, false, 2, 1), ExampleWeight(true, true, 2, 1));
+  EXPECT_GT(ExampleWeight(true, true, 2, 1), ExampleWeight(false, true, 2, 1));
+  // Shorter words and more senses first.
   EXPECT_GT(ExampleWeight(false, false, 2, 1), ExampleWeight(false, false, 5, 1));
   EXPECT_GT(ExampleWeight(false, false, 2, 3), ExampleWeight(false, false, 2, 1));
   // Class beats length and senses.

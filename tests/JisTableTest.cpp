@@ -27,6 +27,10 @@ TEST_F(JisTableTest, ReadsTheSecondAndThirdColumnsOfEachLine) {
   EXPECT_EQ(code, 0x2121);
   EXPECT_EQ(table.CodeToUnicode(0x2121), 0x3000);
   EXPECT_TRUE(system.messages.empty());
+  // Absent keys.
+  EXPECT_FALSE(table.UnicodeToCode(0x4E00, code));
+  EXPECT_EQ(code, 0x2121);
+  EXPECT_EQ(table.CodeToUnicode(0x7E7E), 0);
 }
 
 TEST_F(JisTableTest, FirstLineWinsInEachMapOnItsOwn) {
@@ -43,33 +47,14 @@ TEST_F(JisTableTest, FirstLineWinsInEachMapOnItsOwn) {
   EXPECT_EQ(code, 0x2421);
 }
 
-TEST_F(JisTableTest, PrefixIsOptionalAndBlankLinesPass) {
-  const JisTable table = Load("\n8140 2121 3000\r\n\n\n0X8141 0x2122 0X3001 comment\r\n\n\n");
+TEST_F(JisTableTest, OptionalPrefixBlankLinesLongCommentsAndAnUnendedLastLine) {
+  const JisTable table = Load("\n8140 2121 3000\r\n\n\n0X8141 0x2122 0X3001 #" +
+                              std::string(5000, 'x') + " 2 2123 3002\n3 2124 3003\n4 2125 3004");
+  EXPECT_EQ(table.byCode.size(), 3u);
   EXPECT_EQ(table.CodeToUnicode(0x2121), 0x3000);
   EXPECT_EQ(table.CodeToUnicode(0x2122), 0x3001);
-  EXPECT_EQ(table.byCode.size(), 2u);
-}
-
-TEST_F(JisTableTest, LastLineWithoutLineBreakIsNotEntered) {
-  const JisTable table = Load("1 2121 3000\n2 2122 3001");
-  EXPECT_EQ(table.CodeToUnicode(0x2121), 0x3000);
-  EXPECT_EQ(table.CodeToUnicode(0x2122), 0);
-}
-
-TEST_F(JisTableTest, LongCommentsAreSkippedWhole) {
-  const std::string line = "1 2121 3000 #" + std::string(5000, 'x') + " 2 2122 3001\n";
-  const JisTable table = Load(line + "3 2123 3002\n");
-  EXPECT_EQ(table.byCode.size(), 2u);
-  EXPECT_EQ(table.CodeToUnicode(0x2123), 0x3002);
-}
-
-TEST_F(JisTableTest, LookupsOfAbsentKeys) {
-  const JisTable table = Load("1 2121 3000\n");
-  KanjiCode code = 0x1234;
-  EXPECT_FALSE(table.UnicodeToCode(0x4E00, code));
-  EXPECT_EQ(code, 0x1234);
-  EXPECT_EQ(table.CodeToUnicode(0), 0);
-  EXPECT_EQ(table.CodeToUnicode(0x7E7E), 0);
+  EXPECT_EQ(table.CodeToUnicode(0x2124), 0x3003);  // after the long comment
+  EXPECT_EQ(table.CodeToUnicode(0x2125), 0);       // the last line, without a line break
 }
 
 TEST_F(JisTableTest, MissingFileIsFatal) {
@@ -87,7 +72,6 @@ TEST_F(JisTableTest, MalformedFilesAreFatalWithTheLine) {
       {"comment line", "# a comment\n1 2121 3000\n", "1"},
       {"value over 16 bits", "1 2121 3000\n1 2122 13001\n", "2"},
       {"two numbers", "1 2121 3000\n\n1 2122 zz\n", "3"},
-      {"empty file", "", "1"},
       {"only blank lines", "\n\n\n", "4"},
       {"binary garbage", "\x01\x02\xff\xfe", "1"},
   };

@@ -14,29 +14,26 @@ std::string Written(std::FILE* file) {
   return text;
 }
 
-TEST(ProgressBarTest, RedrawsOneLineAndClearsItAtTheEnd) {
-  std::FILE* file = std::tmpfile();
-  ASSERT_NE(file, nullptr);
-  ProgressBar bar(file, true);
-  bar.Show("reading edict", 0.5);
-  bar.Show("reading edict", 0.5);  // unchanged: not drawn again
-  bar.Finish();
-  const std::string text = Written(file);
-  std::fclose(file);
-  EXPECT_EQ(text.find('\n'), std::string::npos);
-  EXPECT_NE(text.find("50% reading edict"), std::string::npos);
-  EXPECT_EQ(text.find("50%"), text.rfind("50%"));
-  EXPECT_EQ(text.back(), '\r');
-}
-
-TEST(ProgressBarTest, StaysSilentWhenDisabled) {
-  std::FILE* file = std::tmpfile();
-  ASSERT_NE(file, nullptr);
-  ProgressBar bar(file, false);
-  bar.Show("reading edict", 0.5);
-  bar.Finish();
-  EXPECT_EQ(Written(file), "");
-  std::fclose(file);
+TEST(ProgressBarTest, RedrawsOneLineAndClearsItAtTheEndOrStaysSilentWhenDisabled) {
+  for (const bool enabled : {true, false}) {
+    SCOPED_TRACE(enabled);
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    ProgressBar bar(file, enabled);
+    bar.Show("reading edict", 0.5);
+    bar.Show("reading edict", 0.5);  // unchanged: not drawn again
+    bar.Finish();
+    const std::string text = Written(file);
+    std::fclose(file);
+    if (!enabled) {
+      EXPECT_EQ(text, "");
+      continue;
+    }
+    EXPECT_EQ(text.find('\n'), std::string::npos);
+    EXPECT_NE(text.find("50% reading edict"), std::string::npos);
+    EXPECT_EQ(text.find("50%"), text.rfind("50%"));
+    EXPECT_EQ(text.back(), '\r');
+  }
 }
 
 }  // namespace

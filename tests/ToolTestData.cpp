@@ -44,6 +44,15 @@ std::string Utf8(const JisString& codes) {
   return text;
 }
 
+std::string Utf16FileBytes(std::string_view utf8) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t unit : DecodeUtf8(utf8)) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
+  }
+  return bytes;
+}
+
 std::string EucJp(std::string_view utf8) {
   iconv_t cd = iconv_open("EUC-JP", "UTF-8");
   if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no EUC-JP converter");

@@ -16,6 +16,9 @@ JisString Jis(std::string_view utf8);
 // JIS codes back to UTF-8, for readable failure messages.
 std::string Utf8(const JisString& codes);
 
+// UTF-8 text as the bytes of a UTF-16LE file with a byte-order mark, as the builder writes.
+std::string Utf16FileBytes(std::string_view utf8);
+
 // UTF-8 to EUC-JP, for lines in the dictionaries' own encoding.
 std::string EucJp(std::string_view utf8);
 
