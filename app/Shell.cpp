@@ -21,6 +21,7 @@
 #include "app/Splash.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
+#include "study/StudyHistory.h"
 #include "study/UserProfile.h"
 #include "text/JisTable.h"
 #include "text/KanjiDatabase.h"
@@ -87,6 +88,10 @@ bool Shell::StartApplication() {
                                           directory_);
   profile->mainWindow = mainHandle;
   profile->LoadProfile();
+  // Opened after the profile's own messages and before the first cards, whose introductions
+  // it records; it reads no rows here.
+  history = std::make_unique<StudyHistory>(directory_, system, mainHandle);
+  profile->reviewLog = history.get();
 
   auto host = [this](WindowHandle window) {
     return DrillHost{*database, *profile,         *jis,       fonts,
