@@ -48,14 +48,18 @@ std::string Sql(const fs::path& file, const std::string& sql) {
   return result;
 }
 
-// Runs body in a child process (as an ordinary user when asked and running as root, so that
-// file permissions hold) and tells whether it returned true.
-bool InChild(const std::function<bool()>& body, bool ordinaryUser = false) {
+// Starts body in a child process (as an ordinary user when asked and running as root, so that
+// file permissions hold); Succeeded tells whether it returned true.
+pid_t Spawn(const std::function<bool()>& body, bool ordinaryUser = false) {
   const pid_t child = fork();
   if (child == 0) {
     if (ordinaryUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
     _exit(body() ? 0 : 1);
   }
+  return child;
+}
+
+bool Succeeded(pid_t child) {
   int status = 0;
   waitpid(child, &status, 0);
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -85,52 +89,34 @@ class StudyHistoryTest : public ::testing::Test {
   FakeSystem system;
 };
 
-TEST_F(StudyHistoryTest, RecordsComeBackWholeInTimeOrder) {
-  ReviewRecord full = Card(200, 0x4F7D, ReviewOutcome::AttemptsOut);
-  full.drill = ReviewDrill::FillIn;
-  full.cardScore = -0.375f;
-  full.scoreBefore = 89.99f;
-  full.scoreAfter = 100.0f;
-  full.levelBefore = 32767;
-  full.levelAfter = 3;
-  full.attemptsUsed = 65535;
-  full.wrongTries = 19;
-  std::int64_t ids[3];
+TEST_F(StudyHistoryTest, RecordsComeBackWholeInTimeOrderAndOneCanBeTakenBack) {
+  ReviewRecord full{200, 0x4F7D, ReviewDrill::FillIn, ReviewOutcome::AttemptsOut, -0.375f, 89.99f,
+                    100.0f, 32767, 3, 65535, 19};
+  const auto fields = [](const ReviewRecord& r) {
+    return std::tuple{r.time,        r.kanji,      r.drill,      r.outcome,
+                      r.cardScore,   r.scoreBefore, r.scoreAfter, r.levelBefore,
+                      r.levelAfter,  r.attemptsUsed, r.wrongTries};
+  };
+  std::int64_t ids[4];
   {
     StudyHistory history(dir.path(), system);
     ids[0] = history.Record(full);
     ids[1] = history.Record(Card(100, 0x3022, ReviewOutcome::Introduced));  // clock set back
     ids[2] = history.Record(Card(200, 0x3023, ReviewOutcome::LevelDown));
+    ids[3] = history.Record(Card(300));
+    EXPECT_TRUE(history.Remove(ids[3]));
+    EXPECT_FALSE(history.Remove(ids[3]));
   }
   StudyHistory history(dir.path(), system);
   const std::vector<StoredReview> rows = history.ReadStoredReviews();
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0].id, ids[1]);
-  EXPECT_EQ(rows[1].id, ids[0]);  // same second: recording order
-  EXPECT_EQ(rows[2].id, ids[2]);
-  const ReviewRecord& back = rows[1].record;
-  EXPECT_EQ((std::tuple{back.time, back.kanji, back.drill, back.outcome, back.cardScore,
-                        back.scoreBefore, back.scoreAfter, back.levelBefore, back.levelAfter,
-                        back.attemptsUsed, back.wrongTries}),
-            (std::tuple{full.time, full.kanji, full.drill, full.outcome, full.cardScore,
-                        full.scoreBefore, full.scoreAfter, full.levelBefore, full.levelAfter,
-                        full.attemptsUsed, full.wrongTries}));
-  EXPECT_EQ(Sql(File(), "SELECT outcome || ',' || IFNULL(drill, '-') FROM reviews WHERE id = " +
-                            std::to_string(ids[1])),
-            "introduced,-");
+  // Same second: recording order.
+  EXPECT_EQ((std::tuple{rows[0].id, rows[1].id, rows[2].id}), (std::tuple{ids[1], ids[0], ids[2]}));
+  EXPECT_EQ(fields(rows[1].record), fields(full));
+  EXPECT_EQ(Sql(File(), "SELECT IFNULL(drill, '-') FROM reviews WHERE outcome = 'introduced'"), "-");
   EXPECT_EQ(Sql(File(), "PRAGMA user_version"), std::to_string(StudyHistory::SchemaVersion()));
   EXPECT_EQ(Sql(File(), "PRAGMA journal_mode"), "wal");
   EXPECT_TRUE(system.messages.empty());
-}
-
-TEST_F(StudyHistoryTest, RemoveTakesBackOneRowOnce) {
-  StudyHistory history(dir.path(), system);
-  const std::int64_t first = history.Record(Card(1));
-  const std::int64_t second = history.Record(Card(2));
-  EXPECT_TRUE(history.Remove(second));
-  EXPECT_FALSE(history.Remove(second));
-  ASSERT_EQ(history.ReadStoredReviews().size(), 1u);
-  EXPECT_EQ(history.ReadStoredReviews()[0].id, first);
 }
 
 TEST_F(StudyHistoryTest, UnusableFilesStopRecordingWithOneMessageAndAreNeverLost) {
@@ -226,21 +212,21 @@ TEST_F(StudyHistoryTest, AFolderOrDiskThatTakesNoWritesStopsRecording) {
     }
     return GaveUpSaying(history, childSystem, "cannot be written");
   };
-  EXPECT_TRUE(InChild(cannotWrite));
+  EXPECT_TRUE(Succeeded(Spawn(cannotWrite)));
   fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::others_read |
                                   fs::perms::others_exec);
   fs::permissions(File(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
-  EXPECT_TRUE(InChild(cannotWrite, true)) << "read-only folder with a history";
+  EXPECT_TRUE(Succeeded(Spawn(cannotWrite, true))) << "read-only folder with a history";
   fs::remove(File());
-  EXPECT_TRUE(InChild(cannotWrite, true)) << "read-only folder without a history";
+  EXPECT_TRUE(Succeeded(Spawn(cannotWrite, true))) << "read-only folder without a history";
 }
 
 TEST_F(StudyHistoryTest, AKilledRecorderLosesAtMostTheCardBeingRecorded) {
-  for (const int killAfter : {1, 37, 250}) {
+  for (const int killAfter : {1, 250}) {
     SCOPED_TRACE(killAfter);
     int acks[2];
     ASSERT_EQ(pipe(acks), 0);
-    const std::int64_t start = static_cast<std::int64_t>(killAfter) * 1'000'000;
+    std::int64_t start = static_cast<std::int64_t>(killAfter) * 1'000'000;
     const pid_t child = fork();
     if (child == 0) {
       FakeSystem childSystem;
@@ -255,8 +241,7 @@ TEST_F(StudyHistoryTest, AKilledRecorderLosesAtMostTheCardBeingRecorded) {
     int seen = 0;
     while (seen < killAfter && read(acks[0], &last, sizeof last) == sizeof last) ++seen;
     kill(child, SIGKILL);
-    while (read(acks[0], &last, sizeof last) == sizeof last) {
-    }
+    while (read(acks[0], &last, sizeof last) == sizeof last) continue;
     close(acks[0]);
     waitpid(child, nullptr, 0);
 
@@ -267,7 +252,7 @@ TEST_F(StudyHistoryTest, AKilledRecorderLosesAtMostTheCardBeingRecorded) {
     const std::int64_t acknowledged = last - start + 1;
     ASSERT_GE(static_cast<std::int64_t>(rows.size()), acknowledged);
     ASSERT_LE(static_cast<std::int64_t>(rows.size()), acknowledged + 1);
-    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i].time, start + static_cast<std::int64_t>(i));
+    for (const ReviewRecord& row : rows) EXPECT_EQ(row.time, start++);
   }
   EXPECT_TRUE(system.messages.empty());
 }
@@ -284,12 +269,9 @@ TEST_F(StudyHistoryTest, TwoProcessesRecordingAtOnceKeepEveryRow) {
       return childSystem.messages.empty();
     };
   };
-  const pid_t first = fork();
-  if (first == 0) _exit(writer(0x3021)() ? 0 : 1);
-  EXPECT_TRUE(InChild(writer(0x3022)));
-  int status = 0;
-  waitpid(first, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const pid_t first = Spawn(writer(0x3021));
+  EXPECT_TRUE(Succeeded(Spawn(writer(0x3022))));
+  EXPECT_TRUE(Succeeded(first));
 
   EXPECT_EQ(Sql(File(), "PRAGMA integrity_check"), "ok");
   StudyHistory history(dir.path(), system);
