@@ -347,6 +347,10 @@ void ProgressWindow::FillSummary() {
                 .arg(QString::number(100.0 * static_cast<double>(model_.CountIn(KanjiStage::Mastered)) /
                                          static_cast<double>(listed), 'f', 1));
   }
+  if (sources_.isRecording && !sources_.isRecording()) {
+    text += "<br><i>Your history could not be opened this time, so today's cards are not "
+            "counted here.</i>";
+  }
   streakLine_->setText(text + "</p>");
 }
 
