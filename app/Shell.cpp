@@ -16,9 +16,11 @@
 #include "app/MainWindow.h"
 #include "app/NotesDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/ProgressWindow.h"
 #include "app/QtPainter.h"
 #include "app/SentencesDialog.h"
 #include "app/Splash.h"
+#include "app/SystemTimeZone.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
 #include "study/StudyHistory.h"
@@ -238,6 +240,26 @@ void Shell::ShowNotes() {
   notesWindow->showNormal();
   notesWindow->raise();
   notesWindow->activateWindow();
+}
+
+void Shell::ShowProgress() {
+  if (progressWindow == nullptr) {
+    ProgressSources sources;
+    sources.readHistory = [this] {
+      return history ? history->ReadReviews() : std::vector<ReviewRecord>();
+    };
+    sources.isRecording = [this] { return history && history->IsRecording(); };
+    sources.now = [this] { return clock.SecondsSince1970(); };
+    sources.timeZone = SystemTimeZone;
+    progressWindow = new ProgressWindow(*profile, *database, *jis, std::move(sources),
+                                        fontFactory.Font(fonts.mincho54.handle),
+                                        fontFactory.Font(fonts.gothic16.handle), directory_,
+                                        mainWindow.get());
+  }
+  progressWindow->Refresh();
+  progressWindow->showNormal();
+  progressWindow->raise();
+  progressWindow->activateWindow();
 }
 
 void Shell::PlaceNotesWindow() {

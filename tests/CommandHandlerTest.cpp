@@ -25,6 +25,7 @@ class RecordingShellWindows : public ShellWindows {
   void ShowOptionsDialog() override { log_.push_back("options"); }
   void OpenUserGuide() override { log_.push_back("guide"); }
   void ShowNotes() override { log_.push_back("notes"); }
+  void ShowProgress() override { log_.push_back("progress"); }
   void Quit() override { log_.push_back("quit"); }
 
  private:
@@ -93,6 +94,7 @@ TEST_F(CommandHandlerTest, EachCommandCallsTheDrillsAndWindowsInOrder) {
       {"Options gives the current drill the focus", C::kCmdOptions, kMainWindow, F, true, F,
        "options; focus 3; repaint 3"},
       {"Show Notes", C::kCmdShowNotes, kMainWindow, R, true, R, "notes"},
+      {"Progress", C::kCmdProgress, kFillInWindow, F, true, F, "progress"},
       {"Decrease Mastery Level", C::kCmdDecreaseMasteryLevel, kMainWindow, F, true, F,
        "fillIn.DecreaseMasteryLevel"},
       {"first drill command", 900, kReadingsWindow, R, false, R,
