@@ -29,6 +29,12 @@ namespace {
 
 constexpr const char* kUserGuide = "Documentation/Doc_Start.html";
 
+// Ctrl+Z in a drill window or on a drill button: Drill > Undo Last Card.
+bool IsUndoKey(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Z &&
+         (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
+
 }  // namespace
 
 Shell::Shell(std::filesystem::path directory)
@@ -95,6 +101,8 @@ bool Shell::StartApplication() {
   };
   fillInDrill = std::make_unique<FillInDrill>(host(fillInHandle));
   readingsDrill = std::make_unique<ReadingsDrill>(host(readingsHandle));
+  fillInDrill->undo = &cardUndo;
+  readingsDrill->undo = &cardUndo;
   currentDrill = readingsDrill.get();
   commands =
       std::make_unique<CommandHandler>(currentDrill, *readingsDrill, *fillInDrill, *profile, *this);
@@ -125,6 +133,10 @@ bool Shell::HandleCommand(WindowHandle window, int id) {
 
 void Shell::SwitchDrill(Drill* target) {
   commands->SwitchDrill(target);
+}
+
+bool Shell::CanUndoLastCard() const {
+  return commands && commands->CanUndoLastCard();
 }
 
 void Shell::ShowWindow(WindowHandle window) {
@@ -183,6 +195,10 @@ void Shell::KeyPressed(WindowHandle window, QKeyEvent* event) {
     return;
   }
   if (!currentDrill) return;
+  if (IsUndoKey(event)) {
+    HandleCommand(window, kCmdUndoLastCard);
+    return;
+  }
   const int virtualKey =
       VirtualKeyOf(event->key(), (modifiers & Qt::KeypadModifier) != Qt::NoModifier);
   if (virtualKey != 0) {
@@ -197,6 +213,10 @@ void Shell::KeyPressed(WindowHandle window, QKeyEvent* event) {
 }
 
 void Shell::KeyDownFromButton(WindowHandle window, QKeyEvent* event) {
+  if (IsUndoKey(event)) {
+    HandleCommand(window, kCmdUndoLastCard);
+    return;
+  }
   const int virtualKey =
       VirtualKeyOf(event->key(), (event->modifiers() & Qt::KeypadModifier) != Qt::NoModifier);
   if (virtualKey == 0 || !currentDrill) return;

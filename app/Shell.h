@@ -13,6 +13,7 @@
 #include "app/WindowRegistry.h"
 #include "app/models/CommandHandler.h"
 #include "app/models/ShellWindows.h"
+#include "drills/CardUndo.h"
 #include "drills/DrillFonts.h"
 #include "platform/SystemClock.h"
 #include "study/RandomGenerator.h"
@@ -53,6 +54,7 @@ class Shell : public ShellWindows {
   static constexpr int kCmdOptions = CommandHandler::kCmdOptions;
   static constexpr int kCmdShowNotes = CommandHandler::kCmdShowNotes;
   static constexpr int kCmdDecreaseMasteryLevel = CommandHandler::kCmdDecreaseMasteryLevel;
+  static constexpr int kCmdUndoLastCard = CommandHandler::kCmdUndoLastCard;
   static constexpr int kFirstDrillCommand = CommandHandler::kFirstDrillCommand;
   static constexpr int kLastDrillCommand = CommandHandler::kLastDrillCommand;
 
@@ -73,6 +75,8 @@ class Shell : public ShellWindows {
   bool HandleCommand(WindowHandle window, int id);
   // Makes target the current drill with a new card, unless it already is.
   void SwitchDrill(Drill* target);
+  // Whether Drill > Undo Last Card has a card to take back.
+  bool CanUndoLastCard() const;
 
   // --- What the commands do to the windows, with Qt ---
 
@@ -126,6 +130,7 @@ class Shell : public ShellWindows {
   std::unique_ptr<ReadingsDrill> readingsDrill;
   Drill* currentDrill = nullptr;
   std::unique_ptr<CommandHandler> commands;  // made with the drills
+  CardUndo cardUndo;                         // the last finished card, for either drill
   // Exit or the close box ended the run (the event loop ends with it).
   bool quitRequested = false;
 

@@ -92,12 +92,15 @@ class ReadingsDrill : public Drill {
  protected:
   void GradeAnswer() override;
   void OnTab() override;
+  bool PresentAgain(KanjiCode code) override;
   WindowHandle NextButton() const override { return Button(kNextEntry); }
 
  private:
   WindowHandle Button(std::size_t entry) const {
     return entry < buttons.size() ? buttons[entry] : kNoWindow;
   }
+  // Every reading of the card, for explaining a wrong answer.
+  std::vector<MissTarget> MissTargets() const;
   std::size_t OnCount() const;
   std::size_t KunCount() const;
   // Whether the selection shows its examples' readings and meanings.
