@@ -21,6 +21,7 @@
 #include "app/Splash.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
+#include "study/ExtraSettings.h"
 #include "study/UserProfile.h"
 #include "text/JisTable.h"
 #include "text/KanjiDatabase.h"
@@ -93,6 +94,8 @@ bool Shell::StartApplication() {
                                           directory_);
   profile->mainWindow = mainHandle;
   profile->LoadProfile();
+  settings = std::make_unique<ExtraSettings>(directory_, system);
+  settings->Load(mainHandle);
 
   auto host = [this](WindowHandle window) {
     return DrillHost{*database, *profile,         *jis,       fonts,

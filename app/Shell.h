@@ -20,6 +20,7 @@
 
 class Drill;
 class DrillWindow;
+class ExtraSettings;
 class FillInDrill;
 class JisTable;
 class KanjiDatabase;
@@ -123,6 +124,8 @@ class Shell : public ShellWindows {
   std::unique_ptr<MainWindow> mainWindow;  // owns the drill windows and the notes window
   NotesDialog* notesWindow = nullptr;
   std::unique_ptr<UserProfile> profile;
+  // The program's own options beyond the profile, loaded just after it.
+  std::unique_ptr<ExtraSettings> settings;
   DrillFonts fonts;
   DrillWindow* fillInWindow = nullptr;
   DrillWindow* readingsWindow = nullptr;
