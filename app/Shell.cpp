@@ -19,6 +19,7 @@
 #include "app/QtPainter.h"
 #include "app/SentencesDialog.h"
 #include "app/Splash.h"
+#include "app/models/MoreOptions.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
 #include "study/ExtraSettings.h"
@@ -106,6 +107,7 @@ bool Shell::StartApplication() {
   readingsDrill = std::make_unique<ReadingsDrill>(host(readingsHandle));
   fillInDrill->undo = &cardUndo;
   readingsDrill->undo = &cardUndo;
+  ApplyMoreOptions();
   currentDrill = readingsDrill.get();
   commands =
       std::make_unique<CommandHandler>(currentDrill, *readingsDrill, *fillInDrill, *profile, *this);
@@ -161,7 +163,18 @@ void Shell::ShowAbout(WindowHandle owner) {
 
 void Shell::ShowOptionsDialog() {
   OptionsDialog dialog(*profile, system, windows, mainWindow.get());
-  if (dialog.exec() == 1) profile->SaveProfile();
+  dialog.more = MoreOptions::Load(*settings);
+  if (dialog.exec() != 1) return;
+  profile->SaveProfile();
+  dialog.more.Store(*settings);
+  settings->Save(mainHandle);
+  ApplyMoreOptions();
+}
+
+void Shell::ApplyMoreOptions() {
+  const MoreOptions more = MoreOptions::Load(*settings);
+  readingsDrill->forgiveOtherKind = more.forgiveOtherKind;
+  fillInDrill->forgiveOtherKind = more.forgiveOtherKind;
 }
 
 void Shell::OpenUserGuide() {

@@ -144,6 +144,8 @@ class Shell : public ShellWindows {
  private:
   // The window of a drill.
   DrillWindow* WindowOf(const Drill* drill) const;
+  // The "More..." page's options from the settings store into the drills.
+  void ApplyMoreOptions();
   // Moves the notes window to the main window's client area before it is first shown.
   void PlaceNotesWindow();
 
