@@ -23,6 +23,7 @@
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
 #include "study/ExtraSettings.h"
+#include "study/StudyHistory.h"
 #include "study/UserProfile.h"
 #include "text/JisTable.h"
 #include "text/KanjiDatabase.h"
@@ -97,6 +98,10 @@ bool Shell::StartApplication() {
   profile->LoadProfile();
   settings = std::make_unique<ExtraSettings>(directory_, system);
   settings->Load(mainHandle);
+  // Opened after the profile's own messages and before the first cards, whose introductions
+  // it records; it reads no rows here.
+  history = std::make_unique<StudyHistory>(directory_, system, mainHandle);
+  profile->reviewLog = history.get();
 
   auto host = [this](WindowHandle window) {
     return DrillHost{*database, *profile,         *jis,       fonts,

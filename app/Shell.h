@@ -31,6 +31,7 @@ class QPainter;
 class QWidget;
 class ReadingsDrill;
 class SentencesDialog;
+class StudyHistory;
 class UserProfile;
 
 // The program: the data, the profile, the two drills and their windows, and the routing of
@@ -123,6 +124,8 @@ class Shell : public ShellWindows {
   std::unique_ptr<SentencesDialog> sentencesWindow;
   std::unique_ptr<MainWindow> mainWindow;  // owns the drill windows and the notes window
   NotesDialog* notesWindow = nullptr;
+  // The learner's history; made before the profile, which records into it, and outlives it.
+  std::unique_ptr<StudyHistory> history;
   std::unique_ptr<UserProfile> profile;
   // The program's own options beyond the profile, loaded just after it.
   std::unique_ptr<ExtraSettings> settings;

@@ -10,8 +10,8 @@ void CardUndo::Take(const Drill& drill, const UserProfile& profile, KanjiCode ka
                            profile.lastPickPosition, {}};
 }
 
-void CardUndo::AddHistoryRow(std::int64_t id) {
-  if (snapshot_ && id > 0) snapshot_->historyRows.push_back(id);
+void CardUndo::AddHistoryRow(KanjiCode kanji, std::int64_t id) {
+  if (snapshot_ && snapshot_->kanji == kanji && id > 0) snapshot_->historyRows.push_back(id);
 }
 
 std::optional<CardSnapshot> CardUndo::Restore(UserProfile& profile) {

@@ -17,7 +17,7 @@ struct CardSnapshot {
   float score = 0.0f;
   std::int16_t masteryLevel = 0;
   std::int16_t lastPickPosition = 0;      // selection avoids it next; the card is shown again
-  std::vector<std::int64_t> historyRows;  // rows recorded for the card, to take back
+  std::vector<std::int64_t> historyRows;  // rows recorded for the kanji since, to take back
 };
 
 // The last finished card of the run, shared by both drills.
@@ -25,8 +25,9 @@ class CardUndo {
  public:
   // Keeps kanji's standing in profile before drill reports the end of a card.
   void Take(const Drill& drill, const UserProfile& profile, KanjiCode kanji);
-  // A history row recorded for the card kept.
-  void AddHistoryRow(std::int64_t id);
+  // A history row recorded for kanji: kept with the snapshot when it is that kanji's, since
+  // taking the card back restores whatever the row records (a level drop after the card too).
+  void AddHistoryRow(KanjiCode kanji, std::int64_t id);
   // Whether there is a card to take back, and from which drill.
   bool Available() const { return snapshot_.has_value(); }
   const Drill* drill() const { return snapshot_ ? snapshot_->drill : nullptr; }

@@ -6,6 +6,7 @@
 #include "platform/SentencesWindow.h"
 #include "platform/System.h"
 #include "platform/WindowManager.h"
+#include "study/ReviewLog.h"
 #include "study/UserProfile.h"
 #include "text/JisTable.h"
 #include "text/KanjiDatabase.h"
@@ -41,7 +42,12 @@ void Drill::OnChar(char character) {
 }
 
 void Drill::DecreaseMasteryLevel() {
-  if (cardProgress != nullptr && cardProgress->masteryLevel > 0) --cardProgress->masteryLevel;
+  if (cardProgress != nullptr && cardProgress->masteryLevel > 0) {
+    const KanjiProgress before = *cardProgress;
+    --cardProgress->masteryLevel;
+    // Only a level that really fell is history; the card itself goes on.
+    RecordCardEnd(ReviewOutcome::LevelDown, 0.0f, before);
+  }
   host_.windows.Repaint(host_.window);
 }
 
@@ -148,6 +154,22 @@ void Drill::ShowSentences() {
   host_.sentences.MoveSelectionToStart();
 }
 
+void Drill::RecordCardEnd(ReviewOutcome outcome, float cardResult, const KanjiProgress& before) {
+  ReviewRecord record;
+  record.kanji = before.code;
+  record.drill = Kind();
+  record.outcome = outcome;
+  record.cardScore = cardResult;
+  record.scoreBefore = before.score;
+  record.levelBefore = before.masteryLevel;
+  record.scoreAfter = cardProgress->score;
+  record.levelAfter = cardProgress->masteryLevel;
+  record.attemptsUsed = attemptsUsed;
+  record.wrongTries = wrongCount;
+  lastReviewId = host_.profile.RecordReview(record);
+  if (undo != nullptr) undo->AddHistoryRow(record.kanji, lastReviewId);
+}
+
 bool Drill::TakesInput() const {
   return attemptsLeft > 0 && !complete && !scoreShown;
 }
@@ -216,6 +238,9 @@ bool Drill::CanUndoLastCard() const {
 bool Drill::UndoLastCard() {
   if (!CanUndoLastCard()) return false;
   const std::optional<CardSnapshot> snapshot = undo->Restore(host_.profile);
+  if (host_.profile.reviewLog != nullptr) {
+    for (const std::int64_t row : snapshot->historyRows) host_.profile.reviewLog->Remove(row);
+  }
   return PresentAgain(snapshot->kanji);
 }
 

@@ -255,9 +255,11 @@ void FillInDrill::ScoreFillIn() {
   cardFinished = true;
   undoneExample_ = example;
   BeforeCardReport();
+  const KanjiProgress before = *cardProgress;
   if (!host_.profile.settings.fillInNoMasteryEffect) {
     host_.profile.AdjustScore(cardKanji->code, scoreDelta);
   }
+  RecordCardEnd(complete ? ReviewOutcome::Right : ReviewOutcome::Wrong, scoreDelta, before);
 }
 
 void FillInDrill::OnKeyDown(int virtualKey) {

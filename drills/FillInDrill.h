@@ -66,6 +66,7 @@ class FillInDrill : public Drill {
   void GradeAnswer() override;
   bool PresentAgain(KanjiCode code) override;
   WindowHandle NextButton() const override { return Button(kNextEntry); }
+  ReviewDrill Kind() const override { return ReviewDrill::FillIn; }
 
  private:
   WindowHandle Button(std::size_t entry) const {

@@ -173,7 +173,7 @@ bool ReadingsDrill::PresentAgain(KanjiCode code) {
 
 void ReadingsDrill::CheckComplete() {
   if (attemptsLeft == 0) {
-    RevealReadings();
+    RevealReadings(ReviewOutcome::AttemptsOut);
     return;
   }
   const auto hidden = [](std::int16_t s) { return s == StatusHidden; };
@@ -183,14 +183,14 @@ void ReadingsDrill::CheckComplete() {
   }
   complete = true;
   if (host_.profile.settings.revealMeaningsOnComplete) meaningsRevealed = true;
-  ScoreReadings(false);
+  ScoreReadings(ReviewOutcome::Complete);
   EnableButton(Button(kRevealEntry), false);
   EnableButton(Button(kNextEntry), true);
   EnableButton(Button(kMasteredEntry), true);
   host_.windows.SetFocus(host_.window);
 }
 
-void ReadingsDrill::ScoreReadings(bool revealed) {
+void ReadingsDrill::ScoreReadings(ReviewOutcome outcome) {
   const std::size_t n = OnCount() + KunCount();
   const auto known = [](std::int16_t s) { return s == StatusKnown; };
   const std::size_t found = std::count_if(onStatus.begin(), onStatus.end(), known) +
@@ -208,14 +208,16 @@ void ReadingsDrill::ScoreReadings(bool revealed) {
   scoreShown = true;
   cardFinished = true;
   BeforeCardReport();
-  if (revealed) {
+  const KanjiProgress before = *cardProgress;
+  if (outcome != ReviewOutcome::Complete) {
     host_.profile.RecordRevealedCard(cardKanji->code, cardScore);
   } else {
     host_.profile.RecordCardResult(cardKanji->code, cardScore);
   }
+  RecordCardEnd(outcome, cardScore, before);
 }
 
-void ReadingsDrill::RevealReadings() {
+void ReadingsDrill::RevealReadings(ReviewOutcome outcome) {
   if (cardKanji == nullptr || cardFinished) return;
   meaningsRevealed = true;
   if (!host_.profile.settings.allowUnlimitedGuesses) {
@@ -231,7 +233,7 @@ void ReadingsDrill::RevealReadings() {
       if (s == StatusHidden) s = StatusRevealed;
     }
   }
-  ScoreReadings(true);
+  ScoreReadings(outcome);
   EnableButton(Button(kRevealEntry), false);
   EnableButton(Button(kStudyEntry), false);
   EnableButton(Button(kMasteredEntry), false);
@@ -252,8 +254,10 @@ void ReadingsDrill::StudyOrMaster(bool promote) {
     }
   }
   BeforeCardReport();
+  const KanjiProgress before = *cardProgress;
   if (promote) host_.profile.PromoteKanji(cardKanji->code);
   cardFinished = true;
+  RecordCardEnd(promote ? ReviewOutcome::Mastered : ReviewOutcome::Study, cardScore, before);
   EnableButton(Button(kRevealEntry), false);
   EnableButton(Button(kStudyEntry), false);
   EnableButton(Button(kMasteredEntry), promote);

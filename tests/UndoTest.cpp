@@ -8,6 +8,7 @@
 #include "drills/FillInDrill.h"
 #include "drills/Keys.h"
 #include "drills/ReadingsDrill.h"
+#include "study/StudyHistory.h"
 #include "tests/DrillFixture.h"
 
 // Float for float: a score put back must be the very value it was.
@@ -18,8 +19,8 @@ static bool operator==(const KanjiProgress& a, const KanjiProgress& b) {
 
 namespace {
 
-// 日 (ニチ ジツ / ひ か) one point under mastery at level 2, beside 本 (ホン / もと), which no
-// card here may touch.
+// 日 (ニチ ジツ / ひ か) just under mastery at level 2, beside 本 (ホン / もと), which no card
+// here may touch; a real history in the test's folder.
 class UndoTest : public DrillTest {
  protected:
   UndoTest() {
@@ -28,109 +29,96 @@ class UndoTest : public DrillTest {
     AddExample("毎日", {"まい", "にち"}, "every day", 8);
     AddExample("本", {"ほん"}, "book", 5);
     profile.settings.masteryThreshold = 90;
-    profile.settings.scoreInertia = 4;
     profile.settings.revealDropsMasteryLevel = true;
     Progress("日") = {Code("日"), 89.3f, 2, true};
     Progress("本") = {Code("本"), 95.1f, 4, true};
-    profile.lastPickPosition = 0;
+    profile.reviewLog = &history;
     for (Drill* drill : {static_cast<Drill*>(&readings), static_cast<Drill*>(&fillIn)}) {
       drill->CreateControls();
       drill->undo = &undo;
     }
   }
 
-  // Everything a card end may change, to compare float for float.
+  // Everything a card end may change.
   struct Standing {
     std::vector<KanjiProgress> progress;
     std::int16_t lastPick;
-    std::size_t active;
     unsigned percentMastered;
+    std::size_t historyRows;
     bool operator==(const Standing&) const = default;
   };
   Standing Now() const {
-    return {profile.progress, profile.lastPickPosition, profile.activeList.size(),
-            profile.PercentMastered()};
+    return {profile.progress, profile.lastPickPosition, profile.PercentMastered(),
+            history.ReadReviews().size()};
   }
 
+  static void AnswerAll(Drill& drill) {
+    for (const char* answer : {"nichi", "jitsu", "\t", "hi", "ka"}) Answer(drill, answer);
+  }
+
+  StudyHistory history{dir.path(), system};
   CardUndo undo;
   ReadingsDrill readings{Host(kReadingsWindow)};
   FillInDrill fillIn{Host(kFillInWindow)};
 };
 
 TEST_F(UndoTest, EveryReadingsCardEndIsTakenBackAndTheKanjiShownAfresh) {
+  using vk::kF12, vk::kF5, vk::kF8, vk::kF9;
   const struct {
     const char* name;
     std::function<void(ReadingsDrill&)> end;
   } cases[] = {
-      {"complete", [](ReadingsDrill& d) { for (const char* a : {"nichi", "jitsu", "\t", "hi", "ka"}) Answer(d, a); }},
-      {"complete, then Mastered twice",
-       [](ReadingsDrill& d) {
-         for (const char* a : {"nichi", "jitsu", "\t", "hi", "ka"}) Answer(d, a);
-         d.OnKeyDown(vk::kF5);
-         d.OnKeyDown(vk::kF5);
-       }},
-      {"reveal", [](ReadingsDrill& d) { Answer(d, "ta"); d.OnKeyDown(vk::kF12); }},
-      {"attempts used up",
-       [](ReadingsDrill& d) {
-         for (const char* a : {"ta", "chi", "tsu", "te", "to", "na", "nu", "ne", "no", "ha", "fu", "he"}) Answer(d, a);
-       }},
-      {"study", [](ReadingsDrill& d) { d.OnKeyDown(vk::kF8); }},
-      {"mastered", [](ReadingsDrill& d) { d.OnKeyDown(vk::kF5); }},
-      {"then on to the next card", [](ReadingsDrill& d) { d.OnKeyDown(vk::kF12); d.OnKeyDown(vk::kF9); }},
+      {"complete (promoted)", AnswerAll},
+      {"complete, Mastered twice", [](ReadingsDrill& d) { AnswerAll(d); d.OnKeyDown(kF5); d.OnKeyDown(kF5); }},
+      {"reveal (level drop)", [](ReadingsDrill& d) { Answer(d, "ta"); d.OnKeyDown(kF12); }},
+      {"attempts used up", [](ReadingsDrill& d) { for (const char* a : {"ta", "chi", "tsu", "te", "to", "na", "nu", "ne", "no", "ha", "fu", "he"}) Answer(d, a); }},
+      {"study", [](ReadingsDrill& d) { d.OnKeyDown(kF8); }},
+      {"mastered", [](ReadingsDrill& d) { d.OnKeyDown(kF5); }},
+      {"level lowered, next card", [](ReadingsDrill& d) { d.OnKeyDown(kF12); d.DecreaseMasteryLevel(); d.OnKeyDown(kF9); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     readings.SetUpReadingsCard(Code("日"));
     const Standing before = Now();
     c.end(readings);
-    EXPECT_TRUE(readings.CanUndoLastCard());
+    ASSERT_NE(Now(), before);
     EXPECT_FALSE(fillIn.CanUndoLastCard());
 
     EXPECT_TRUE(readings.UndoLastCard());
     EXPECT_EQ(Now(), before);
     EXPECT_EQ(readings.cardKanji->code, Code("日"));
     EXPECT_EQ(readings.attemptsLeft, 12);
-    EXPECT_EQ(readings.wrongCount, 0);
-    EXPECT_FALSE(readings.cardFinished);
     EXPECT_EQ(readings.onStatus, (std::vector<std::int16_t>{0, 0}));
-    EXPECT_FALSE(readings.CanUndoLastCard());  // one step back only
-    EXPECT_FALSE(readings.UndoLastCard());
+    EXPECT_FALSE(readings.cardFinished);
+    EXPECT_FALSE(readings.UndoLastCard());  // one step back only
   }
 }
 
 TEST_F(UndoTest, EveryFillInCardEndIsTakenBackWithTheSameWord) {
   const struct {
-    const char* name;
     bool noMasteryEffect;
-    std::vector<const char*> answers;
-    bool reveal;
-  } cases[] = {
-      {"right", false, {"nichi"}, false},
-      {"right on the third attempt", false, {"ta", "te", "nichi"}, false},
-      {"three wrong", false, {"ta", "te", "to"}, false},
-      {"reveal", false, {}, true},
-      {"without mastery effect", true, {"nichi"}, false},
-  };
+    std::vector<const char*> answers;  // "" reveals
+  } cases[] = {{false, {"nichi"}}, {false, {"ta", "te", "nichi"}}, {false, {"ta", "te", "to"}},
+               {false, {""}},      {true, {"nichi"}}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.answers.size());
     profile.settings.fillInNoMasteryEffect = c.noMasteryEffect;
     ASSERT_TRUE(fillIn.TryCard(Code("日")));
     const Standing before = Now();
-    for (const char* answer : c.answers) Answer(fillIn, answer);
-    if (c.reveal) fillIn.OnKeyDown(vk::kF12);
+    for (const char* answer : c.answers) {
+      *answer ? Answer(fillIn, answer) : fillIn.OnKeyDown(vk::kF12);
+    }
     ASSERT_TRUE(fillIn.scoreShown);
 
     EXPECT_TRUE(fillIn.UndoLastCard());
     EXPECT_EQ(Now(), before);
-    EXPECT_EQ(fillIn.cardKanji->code, Code("日"));
     EXPECT_EQ(fillIn.example.word, Codes("毎日"));
     EXPECT_EQ(fillIn.attemptsLeft, 3);
-    EXPECT_FALSE(fillIn.scoreShown);
     EXPECT_FALSE(fillIn.CanUndoLastCard());
   }
 }
 
-TEST_F(UndoTest, OnlyTheNewestCardOfEitherDrillCanBeTakenBack) {
+TEST_F(UndoTest, OnlyTheNewestCardOfEitherDrillIsTakenBack) {
   readings.SetUpReadingsCard(Code("日"));
   readings.OnKeyDown(vk::kF12);
   ASSERT_TRUE(fillIn.TryCard(Code("本")));
@@ -149,9 +137,11 @@ TEST_F(UndoTest, SavedProfileHoldsTheUndoneStateEvenAfterASaveInBetween) {
   };
   readings.SetUpReadingsCard(Code("日"));
   const std::string beforeCard = saved();
-  for (const char* a : {"nichi", "jitsu", "\t", "hi", "ka"}) Answer(readings, a);
-  EXPECT_NE(saved(), beforeCard);  // as the Options dialog's OK saves
+  AnswerAll(readings);
+  profile.settings.masteryThreshold = 80;  // as the Options dialog's OK changes and saves
+  EXPECT_NE(saved(), beforeCard);
   ASSERT_TRUE(readings.UndoLastCard());
+  profile.settings.masteryThreshold = 90;
   EXPECT_EQ(saved(), beforeCard);
 }
 
