@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "app/DrillWindow.h"
@@ -42,6 +43,7 @@ void MainWindow::BuildMenus() {
         {"Re&verse Readings", Shell::kCmdReverseReadings, false},
         {"&Fill In", Shell::kCmdFillIn, true},
         {"Reverse Fill In", Shell::kCmdReverseFillIn, false},
+        {"&Undo Last Card", Shell::kCmdUndoLastCard, false},
         {"E&xit", Shell::kCmdExit, true}}},
       {"&User",
        {{"Options...", Shell::kCmdOptions, true},
@@ -72,8 +74,17 @@ void MainWindow::BuildMenus() {
       const int command = item.command;
       connect(action, &QAction::triggered, this,
               [this, command] { shell_.HandleCommand(handle_, command); });
+      if (command == Shell::kCmdUndoLastCard) WatchUndo(qmenu, action);
     }
   }
+}
+
+void MainWindow::WatchUndo(QMenu* menu, QAction* undo) {
+  // Ctrl+Z itself reaches the shell from the drill windows; the menu only shows the key.
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  undo->setShortcutContext(Qt::WidgetShortcut);
+  connect(menu, &QMenu::aboutToShow, undo,
+          [this, undo] { undo->setEnabled(shell_.CanUndoLastCard()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

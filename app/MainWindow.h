@@ -4,6 +4,8 @@
 
 #include "platform/WindowHandle.h"
 
+class QAction;
+class QMenu;
 class Shell;
 
 // The main window "Veltrane 0.5.2 Beta": a fixed-size frame without a maximise button, with the
@@ -28,6 +30,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  // Grays Drill > Undo Last Card whenever its menu opens with nothing to take back.
+  void WatchUndo(QMenu* menu, QAction* undo);
 
   Shell& shell_;
   WindowHandle handle_;

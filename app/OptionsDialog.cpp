@@ -10,6 +10,7 @@
 #include "app/DialogUnits.h"
 #include "app/NumericField.h"
 #include "app/QtSystem.h"
+#include "app/MoreOptionsDialog.h"
 #include "app/ScheduleDialog.h"
 #include "app/models/ControlIds.h"
 
@@ -166,6 +167,8 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
   QPushButton* cancel = button("Cancel", kCancel, Dlu(303, 24, 50, 14));
   QPushButton* schedule = button("Schedule", kSchedule, Dlu(95, 96, 56, 16));
   schedule->setAutoDefault(false);
+  QPushButton* moreButton = button("&More...", kMore, Dlu(303, 240, 50, 14));
+  moreButton->setAutoDefault(false);
 
   ShowFields(model_.Open());
 
@@ -176,6 +179,7 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
             ShowFields(fields);
           });
   connect(schedule, &QPushButton::clicked, this, [this] { OnSchedule(); });
+  connect(moreButton, &QPushButton::clicked, this, [this] { OnMore(); });
   connect(ok, &QPushButton::clicked, this, [this] { OnOk(); });
   connect(cancel, &QPushButton::clicked, this, [this] { done(2); });
   controls_[kScoreBaseline]->setFocus();
@@ -245,6 +249,11 @@ void OptionsDialog::OnSchedule() {
   model_.BeginScheduleEdit();
   ScheduleDialog schedule(profile_, system_, windows_, this);
   model_.EndScheduleEdit(schedule.exec());
+}
+
+void OptionsDialog::OnMore() {
+  MoreOptionsDialog page(more, this);
+  if (page.exec() == 1) more = page.options();
 }
 
 void OptionsDialog::OnOk() {

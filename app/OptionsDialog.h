@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <map>
 
+#include "app/models/MoreOptions.h"
 #include "app/models/OptionsDialogModel.h"
 
 class NumericField;
@@ -16,8 +17,15 @@ class OptionsDialog : public QDialog {
  public:
   OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegistry& windows, QWidget* owner);
 
+  // The "More..." button, beyond the template's controls.
+  static constexpr int kMore = 1100;
+
   // The control with id (tests find the controls by the template's ids).
   QWidget* Control(int id) const;
+
+  // The program's own options, shown on the "More..." page: set before the dialog runs, read
+  // after it ended with 1. A page confirmed there is dropped if this dialog is cancelled.
+  MoreOptions more;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -27,6 +35,7 @@ class OptionsDialog : public QDialog {
   void ShowFields(const OptionsFields& fields);
   void OnOk();
   void OnSchedule();
+  void OnMore();
 
   UserProfile& profile_;
   OptionsDialogModel model_;

@@ -21,8 +21,10 @@
 #include "app/SentencesDialog.h"
 #include "app/Splash.h"
 #include "app/SystemTimeZone.h"
+#include "app/models/MoreOptions.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
+#include "study/ExtraSettings.h"
 #include "study/StudyHistory.h"
 #include "study/UserProfile.h"
 #include "text/JisTable.h"
@@ -31,6 +33,12 @@
 namespace {
 
 constexpr const char* kUserGuide = "Documentation/Doc_Start.html";
+
+// Ctrl+Z in a drill window or on a drill button: Drill > Undo Last Card.
+bool IsUndoKey(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Z &&
+         (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
 
 }  // namespace
 
@@ -90,6 +98,8 @@ bool Shell::StartApplication() {
                                           directory_);
   profile->mainWindow = mainHandle;
   profile->LoadProfile();
+  settings = std::make_unique<ExtraSettings>(directory_, system);
+  settings->Load(mainHandle);
   // Opened after the profile's own messages and before the first cards, whose introductions
   // it records; it reads no rows here.
   history = std::make_unique<StudyHistory>(directory_, system, mainHandle);
@@ -102,6 +112,9 @@ bool Shell::StartApplication() {
   };
   fillInDrill = std::make_unique<FillInDrill>(host(fillInHandle));
   readingsDrill = std::make_unique<ReadingsDrill>(host(readingsHandle));
+  fillInDrill->undo = &cardUndo;
+  readingsDrill->undo = &cardUndo;
+  ApplyMoreOptions();
   currentDrill = readingsDrill.get();
   commands =
       std::make_unique<CommandHandler>(currentDrill, *readingsDrill, *fillInDrill, *profile, *this);
@@ -134,6 +147,10 @@ void Shell::SwitchDrill(Drill* target) {
   commands->SwitchDrill(target);
 }
 
+bool Shell::CanUndoLastCard() const {
+  return commands && commands->CanUndoLastCard();
+}
+
 void Shell::ShowWindow(WindowHandle window) {
   if (QWidget* widget = windows.Widget(window)) widget->show();
 }
@@ -153,7 +170,18 @@ void Shell::ShowAbout(WindowHandle owner) {
 
 void Shell::ShowOptionsDialog() {
   OptionsDialog dialog(*profile, system, windows, mainWindow.get());
-  if (dialog.exec() == 1) profile->SaveProfile();
+  dialog.more = MoreOptions::Load(*settings);
+  if (dialog.exec() != 1) return;
+  profile->SaveProfile();
+  dialog.more.Store(*settings);
+  settings->Save(mainHandle);
+  ApplyMoreOptions();
+}
+
+void Shell::ApplyMoreOptions() {
+  const MoreOptions more = MoreOptions::Load(*settings);
+  readingsDrill->forgiveOtherKind = more.forgiveOtherKind;
+  fillInDrill->forgiveOtherKind = more.forgiveOtherKind;
 }
 
 void Shell::OpenUserGuide() {
@@ -190,6 +218,10 @@ void Shell::KeyPressed(WindowHandle window, QKeyEvent* event) {
     return;
   }
   if (!currentDrill) return;
+  if (IsUndoKey(event)) {
+    HandleCommand(window, kCmdUndoLastCard);
+    return;
+  }
   const int virtualKey =
       VirtualKeyOf(event->key(), (modifiers & Qt::KeypadModifier) != Qt::NoModifier);
   if (virtualKey != 0) {
@@ -204,6 +236,10 @@ void Shell::KeyPressed(WindowHandle window, QKeyEvent* event) {
 }
 
 void Shell::KeyDownFromButton(WindowHandle window, QKeyEvent* event) {
+  if (IsUndoKey(event)) {
+    HandleCommand(window, kCmdUndoLastCard);
+    return;
+  }
   const int virtualKey =
       VirtualKeyOf(event->key(), (event->modifiers() & Qt::KeypadModifier) != Qt::NoModifier);
   if (virtualKey == 0 || !currentDrill) return;

@@ -13,12 +13,14 @@
 #include "app/WindowRegistry.h"
 #include "app/models/CommandHandler.h"
 #include "app/models/ShellWindows.h"
+#include "drills/CardUndo.h"
 #include "drills/DrillFonts.h"
 #include "platform/SystemClock.h"
 #include "study/RandomGenerator.h"
 
 class Drill;
 class DrillWindow;
+class ExtraSettings;
 class FillInDrill;
 class JisTable;
 class KanjiDatabase;
@@ -56,6 +58,7 @@ class Shell : public ShellWindows {
   static constexpr int kCmdShowNotes = CommandHandler::kCmdShowNotes;
   static constexpr int kCmdDecreaseMasteryLevel = CommandHandler::kCmdDecreaseMasteryLevel;
   static constexpr int kCmdProgress = CommandHandler::kCmdProgress;
+  static constexpr int kCmdUndoLastCard = CommandHandler::kCmdUndoLastCard;
   static constexpr int kFirstDrillCommand = CommandHandler::kFirstDrillCommand;
   static constexpr int kLastDrillCommand = CommandHandler::kLastDrillCommand;
 
@@ -76,6 +79,8 @@ class Shell : public ShellWindows {
   bool HandleCommand(WindowHandle window, int id);
   // Makes target the current drill with a new card, unless it already is.
   void SwitchDrill(Drill* target);
+  // Whether Drill > Undo Last Card has a card to take back.
+  bool CanUndoLastCard() const;
 
   // --- What the commands do to the windows, with Qt ---
 
@@ -127,6 +132,8 @@ class Shell : public ShellWindows {
   // The learner's history; made before the profile, which records into it, and outlives it.
   std::unique_ptr<StudyHistory> history;
   std::unique_ptr<UserProfile> profile;
+  // The program's own options beyond the profile, loaded just after it.
+  std::unique_ptr<ExtraSettings> settings;
   DrillFonts fonts;
   DrillWindow* fillInWindow = nullptr;
   DrillWindow* readingsWindow = nullptr;
@@ -134,6 +141,7 @@ class Shell : public ShellWindows {
   std::unique_ptr<ReadingsDrill> readingsDrill;
   Drill* currentDrill = nullptr;
   std::unique_ptr<CommandHandler> commands;  // made with the drills
+  CardUndo cardUndo;                         // the last finished card, for either drill
   // Exit or the close box ended the run (the event loop ends with it).
   bool quitRequested = false;
 
@@ -144,6 +152,8 @@ class Shell : public ShellWindows {
  private:
   // The window of a drill.
   DrillWindow* WindowOf(const Drill* drill) const;
+  // The "More..." page's options from the settings store into the drills.
+  void ApplyMoreOptions();
   // Moves the notes window to the main window's client area before it is first shown.
   void PlaceNotesWindow();
 

@@ -130,6 +130,27 @@ void PaintIncorrectTries(Painter& painter, const JisTable& jis, const DrillFonts
   }
 }
 
+void PaintMissReason(Painter& painter, const JisTable& jis, const DrillFonts& fonts,
+                     const Rect& area, const MissLine& line) {
+  if (line.reason.kind == MissKind::None) return;
+  constexpr int kLine = 18;
+  int top = area.top;
+  if (line.refused != nullptr) {
+    painter.DrawText("Not counted:", {area.left, top, area.right, top + kLine}, kTextLeft);
+    PaintCodeRow(*line.refused, painter, jis, fonts.gothic16, area.left + 1, top + 2 * kLine, 18,
+                 kWrong);
+    top += 2 * kLine + 2;
+  }
+  if (line.reason.IsNearMiss()) {
+    painter.DrawText("Close to", {area.left, top, area.right, top + kLine}, kTextLeft);
+    PaintCodeRow(line.reason.reading, painter, jis, fonts.gothic16, area.left + 1,
+                 top + 2 * kLine, 18, kBlack);
+    top += 2 * kLine + 2;
+  }
+  painter.DrawText(MissReasonText(line.reason, line.where, line.tabSwitches),
+                   {area.left, top, area.right, area.bottom}, kTextLeft | kTextWordWrap);
+}
+
 void PaintSentencesBox(Painter& painter, const Rect& rect) {
   PaintBox(painter, rect, kLinkBox);
   painter.DrawText("Sentences", rect, kTextCentre);

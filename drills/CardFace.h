@@ -7,6 +7,7 @@
 
 #include "platform/Colour.h"
 #include "platform/Painter.h"
+#include "drills/MissReason.h"
 #include "platform/Rect.h"
 #include "text/CodeString.h"
 #include "text/KanjiCode.h"
@@ -79,6 +80,17 @@ struct WrongTries {
 // the newest boxed (and highlighted when the last answer was wrong).
 void PaintIncorrectTries(Painter& painter, const JisTable& jis, const DrillFonts& fonts,
                          int panelHeight, const WrongTries& wrong);
+// What the line under the newest wrong answer says.
+struct MissLine {
+  MissReason reason;          // None: nothing is painted
+  const CodeString* refused;  // the answer refused without charge, or nullptr
+  const char* where;          // what wants the reading's kind: "column" or "word"
+  bool tabSwitches;           // Tab changes the script in this drill
+};
+// The reason for a wrong answer, word-wrapped in area from its top; a near miss names the
+// reading it was close to in kana. Paints nothing without a reason.
+void PaintMissReason(Painter& painter, const JisTable& jis, const DrillFonts& fonts,
+                     const Rect& area, const MissLine& line);
 // The blue "Sentences" box.
 void PaintSentencesBox(Painter& painter, const Rect& rect);
 

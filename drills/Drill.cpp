@@ -1,10 +1,12 @@
 #include "drills/Drill.h"
 
+#include "drills/CardUndo.h"
 #include "drills/Keys.h"
 #include "platform/Buttons.h"
 #include "platform/SentencesWindow.h"
 #include "platform/System.h"
 #include "platform/WindowManager.h"
+#include "study/ReviewLog.h"
 #include "study/UserProfile.h"
 #include "text/JisTable.h"
 #include "text/KanjiDatabase.h"
@@ -83,6 +85,7 @@ void Drill::TypeLetter(char character) {
 
 void Drill::SubmitAnswer() {
   if (!TakesInput()) return;
+  tryRefused = false;
   if (typedCount < typedCapacity) {
     // A lone trailing n only becomes a kana here.
     const CodeString kana = converter.Flush(pendingRomaji);
@@ -93,7 +96,7 @@ void Drill::SubmitAnswer() {
   GradeAnswer();
 }
 
-void Drill::StoreWrongTry(const CodeString& answer, bool chargeAttempt) {
+void Drill::StoreWrongTry(const CodeString& answer, bool chargeAttempt, const MissReason& reason) {
   if (typedCount == 0) return;
   lastTryWrong = true;
   const int kept = wrongCount < kWrongTrySlots ? wrongCount : kWrongTrySlots;
@@ -103,9 +106,17 @@ void Drill::StoreWrongTry(const CodeString& answer, bool chargeAttempt) {
     if (chargeAttempt && attemptsLeft > 0) --attemptsLeft;
     SaturatingIncrement(attemptsUsed);
     wrongTries[wrongPos] = answer;
+    wrongReasons[wrongPos] = reason;
     wrongPos = (wrongPos + 1) % kWrongTrySlots;
     SaturatingIncrement(wrongCount);
   }
+  typedCount = 0;
+}
+
+void Drill::RefuseTry(const CodeString& answer, const MissReason& reason) {
+  tryRefused = true;
+  refusedTry = answer;
+  refusedReason = reason;
   typedCount = 0;
 }
 
@@ -156,6 +167,7 @@ void Drill::RecordCardEnd(ReviewOutcome outcome, float cardResult, const KanjiPr
   record.attemptsUsed = attemptsUsed;
   record.wrongTries = wrongCount;
   lastReviewId = host_.profile.RecordReview(record);
+  if (undo != nullptr) undo->AddHistoryRow(record.kanji, lastReviewId);
 }
 
 bool Drill::TakesInput() const {
@@ -209,4 +221,33 @@ void Drill::ResetWrongTries() {
   lastTryWrong = false;
   wrongCount = 0;
   wrongPos = 0;
+  tryRefused = false;
+  cardReported_ = false;
+}
+
+void Drill::BeforeCardReport() {
+  if (cardReported_ || cardKanji == nullptr) return;
+  cardReported_ = true;
+  if (undo != nullptr) undo->Take(*this, host_.profile, cardKanji->code);
+}
+
+bool Drill::CanUndoLastCard() const {
+  return undo != nullptr && undo->drill() == this;
+}
+
+bool Drill::UndoLastCard() {
+  if (!CanUndoLastCard()) return false;
+  const std::optional<CardSnapshot> snapshot = undo->Restore(host_.profile);
+  if (host_.profile.reviewLog != nullptr) {
+    for (const std::int64_t row : snapshot->historyRows) host_.profile.reviewLog->Remove(row);
+  }
+  return PresentAgain(snapshot->kanji);
+}
+
+MissReason Drill::ShownMissReason() const {
+  if (tryRefused) return refusedReason;
+  if (wrongCount == 0) return {};
+  const MissReason& latest = wrongReasons[wrongPos == 0 ? kWrongTrySlots - 1 : wrongPos - 1];
+  if (latest.givesAnswerAway && !cardFinished) return {};
+  return latest;
 }

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "drills/DrillHost.h"
+#include "drills/MissReason.h"
 #include "platform/WindowHandle.h"
 #include "study/ReviewRecord.h"
 #include "text/CodeString.h"
 #include "text/KanjiCode.h"
 #include "text/RomajiConverter.h"
 
+class CardUndo;
 class Painter;
 struct KanjiProgress;
 struct KanjiRecord;
@@ -68,10 +70,13 @@ class Drill {
   // Completes the answer with what the converter still holds, then grades it. Nothing while
   // the card takes no input.
   void SubmitAnswer();
-  // Keeps a new wrong answer in the ring of the last 19 and charges an attempt (attemptsLeft
-  // only when chargeAttempt). A repeat of a kept answer costs nothing; an empty answer is not
-  // an answer. Always empties the typed answer.
-  void StoreWrongTry(const CodeString& answer, bool chargeAttempt);
+  // Keeps a new wrong answer in the ring of the last 19, with the reason it was wrong, and
+  // charges an attempt (attemptsLeft only when chargeAttempt). A repeat of a kept answer costs
+  // nothing; an empty answer is not an answer. Always empties the typed answer.
+  void StoreWrongTry(const CodeString& answer, bool chargeAttempt, const MissReason& reason = {});
+  // A wrong answer of the kind the learner chose not to count (forgiveOtherKind): kept aside
+  // with its reason, charging nothing. Empties the typed answer.
+  void RefuseTry(const CodeString& answer, const MissReason& reason);
   // Takes the notes window's text into the note it showed, then shows code's note.
   void HandOverNotes(KanjiCode code);
   // Looks up the example sentences of word (codes) into sentenceOffsets.
@@ -93,6 +98,18 @@ class Drill {
   void ClearAnswer();
   // The window of the drill.
   WindowHandle window() const { return host_.window; }
+
+  // --- Taking back the last card ---
+
+  // Whether the last finished card of the run is this drill's and can be taken back.
+  bool CanUndoLastCard() const;
+  // Drill > Undo Last Card: puts the kanji's score and level back as they were before the
+  // card, drops the card's history rows, and shows the same kanji again as a fresh card.
+  // False when there was nothing of this drill's to take back.
+  bool UndoLastCard();
+  // The reason to show beside the newest wrong answer (or the refused one), or None. Near
+  // misses that would name an answer not yet found wait until the card has ended.
+  MissReason ShownMissReason() const;
 
   // --- State ---
 
@@ -116,6 +133,14 @@ class Drill {
   bool scoreShown = false;
   bool cardFinished = false;
   std::vector<std::int32_t> sentenceOffsets;
+  std::array<MissReason, kWrongTrySlots> wrongReasons;  // beside wrongTries, slot for slot
+  bool tryRefused = false;  // the last answer was refused without charge
+  CodeString refusedTry;
+  MissReason refusedReason;
+
+  // Set by the program from the learner's settings.
+  bool forgiveOtherKind = false;  // refuse a reading of the wrong kind or script, free of charge
+  CardUndo* undo = nullptr;       // the run's last finished card, shared by both drills
   std::int64_t lastReviewId = 0;  // the history record of the last card end
 
  protected:
@@ -139,6 +164,14 @@ class Drill {
   void ClearCard();
   // Empties the wrong-answer ring and the counters of a fresh card.
   void ResetWrongTries();
+  // Right before a card's end reaches the profile: keeps the kanji's standing for undo, once
+  // per card (a second Mastered on a finished card is taken back with the first report).
+  void BeforeCardReport();
+  // Sets up a fresh card for the kanji of an undone card, again. False when it cannot.
+  virtual bool PresentAgain(KanjiCode) { return false; }
+
+  // The first report of the current card has been kept for undo.
+  bool cardReported_ = false;
 
   DrillHost host_;
 };

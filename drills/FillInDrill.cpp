@@ -75,7 +75,10 @@ bool FillInDrill::TryCard(KanjiCode code) {
   }
   if (regular.empty()) return false;
   example = *regular[static_cast<std::size_t>(host_.random.Next()) % regular.size()];
+  return SetUpExample(code);
+}
 
+bool FillInDrill::SetUpExample(KanjiCode code) {
   const std::uint32_t positions = std::min<std::uint32_t>(
       example.word.length(), static_cast<std::uint32_t>(example.readingParts.size()));
   std::uint32_t j = 0;
@@ -96,6 +99,8 @@ bool FillInDrill::TryCard(KanjiCode code) {
   if (expected.empty()) return false;
   blankIndex = static_cast<std::int16_t>(j);
   const CodeString& check = base.empty() ? expected : base;
+
+  partKind = PartKind(shown[0], check);
 
   const std::int16_t readingType = host_.profile.settings.fillInReadingType;
   if (readingType == 1) {
@@ -132,6 +137,47 @@ bool FillInDrill::TryCard(KanjiCode code) {
   return true;
 }
 
+std::int16_t FillInDrill::PartKind(KanjiCode mark, const CodeString& check) const {
+  if (mark == jis::kLessThan) return kMissOn;
+  if (mark == jis::kGreaterThan) return kMissKun;
+  for (const ReadingEntry& on : cardKanji->onReadings) {
+    if (Equals(check, ToHiragana(on.bare))) return kMissOn;
+  }
+  for (const ReadingEntry& kun : cardKanji->kunReadings) {
+    if (Equals(check, kun.bare)) return kMissKun;
+  }
+  return 0;
+}
+
+bool FillInDrill::PresentAgain(KanjiCode code) {
+  // The same word again when the settings still allow it; otherwise another word of the kanji,
+  // and failing that, another kanji.
+  if (LookUpCard(code)) {
+    example = undoneExample_;
+    if (!SetUpExample(code) && !TryCard(code)) {
+      NextCard();
+      return true;
+    }
+  } else {
+    return false;
+  }
+  HandOverNotes(code);
+  return true;
+}
+
+std::vector<MissTarget> FillInDrill::MissTargets() const {
+  std::vector<MissTarget> targets{{expected, partKind, true, false}};
+  // The kanji's other readings are on the card's reference page anyway: naming them gives
+  // nothing away.
+  for (const ReadingEntry& on : cardKanji->onReadings) {
+    targets.push_back({ToHiragana(on.bare), kMissOn, false, true});
+  }
+  for (const ReadingEntry& kun : cardKanji->kunReadings) {
+    targets.push_back({kun.bare, kMissKun, false, true});
+  }
+  return targets;
+}
+
 void FillInDrill::ShowNoCard() {
   ClearCard();
   example = ExampleRecord{};
@@ -159,7 +205,12 @@ void FillInDrill::GradeFillIn() {
     complete = true;  // the typed kana stay in the input box
     return;
   }
-  StoreWrongTry(answer, true);
+  const MissReason reason = ExplainMiss(answer, MissTargets(), partKind);
+  if (forgiveOtherKind && reason.Forgivable()) {
+    RefuseTry(answer, reason);
+    return;
+  }
+  StoreWrongTry(answer, true, reason);
 }
 
 void FillInDrill::FinishAttempt() {
@@ -202,6 +253,8 @@ void FillInDrill::ScoreFillIn() {
   }
   scoreShown = true;
   cardFinished = true;
+  undoneExample_ = example;
+  BeforeCardReport();
   const KanjiProgress before = *cardProgress;
   if (!host_.profile.settings.fillInNoMasteryEffect) {
     host_.profile.AdjustScore(cardKanji->code, scoreDelta);
@@ -317,6 +370,9 @@ void FillInDrill::Paint(Painter& painter) {
 
   face::PaintIncorrectTries(painter, host_.jis, fonts, 100,
                             {wrongTries, wrongCount, wrongPos, lastTryWrong});
+  // Under the panel, where the word row leaves room.
+  face::PaintMissReason(painter, host_.jis, fonts, {514, 104, 636, 240},
+                        {ShownMissReason(), tryRefused ? &refusedTry : nullptr, "word", false});
   if (!sentenceOffsets.empty()) face::PaintSentencesBox(painter, kSentencesBox);
   painter.SelectFont(previousFont);
 }

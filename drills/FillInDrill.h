@@ -40,6 +40,9 @@ class FillInDrill : public Drill {
   // Picks a random regular example word of code and, when its part for the kanji passes the
   // reading-type filter, sets up a fresh card for it. False when the kanji is rejected.
   bool TryCard(KanjiCode code);
+  // Sets up a fresh card for example (already chosen) when its part for the kanji passes the
+  // reading-type filter. False when it does not.
+  bool SetUpExample(KanjiCode code);
   // Marks the card complete when the typed answer is the blanked reading, else keeps it as a
   // wrong answer.
   void GradeFillIn();
@@ -57,9 +60,11 @@ class FillInDrill : public Drill {
   std::int16_t blankIndex = 0;  // the reading part that is blanked
   bool glossRevealed = false;
   float scoreDelta = 0.0f;  // percentage points
+  std::int16_t partKind = 0;  // the blanked part's kind: kMissOn, kMissKun, or 0 when unknown
 
  protected:
   void GradeAnswer() override;
+  bool PresentAgain(KanjiCode code) override;
   WindowHandle NextButton() const override { return Button(kNextEntry); }
   ReviewDrill Kind() const override { return ReviewDrill::FillIn; }
 
@@ -68,6 +73,10 @@ class FillInDrill : public Drill {
     return entry < buttons.size() ? buttons[entry] : kNoWindow;
   }
   KanjiCode SelectKanji();
+  // The kind of a reading part from its mark, else from the kanji's readings it equals.
+  std::int16_t PartKind(KanjiCode mark, const CodeString& check) const;
+  // The word's reading and the kanji's own readings, for explaining a wrong answer.
+  std::vector<MissTarget> MissTargets() const;
   // No kanji to drill: an empty face that takes nothing but Next.
   void ShowNoCard();
   void PaintReadingRow(Painter& painter) const;
@@ -75,4 +84,5 @@ class FillInDrill : public Drill {
   // Scratch lists of TryCard, kept so their storage is reused from card to card.
   std::vector<ExampleRecord> candidates_;
   std::vector<const ExampleRecord*> regular_;
+  ExampleRecord undoneExample_;  // the word of the last card reported, to show again on undo
 };

@@ -144,7 +144,31 @@ void ReadingsDrill::GradeReadings() {
       return;
     }
   }
-  StoreWrongTry(answer, !unlimited);
+  const MissReason reason = ExplainMiss(answer, MissTargets(), converter.katakana ? kOnReading : kKunReading);
+  if (forgiveOtherKind && reason.Forgivable()) {
+    RefuseTry(answer, reason);
+    return;
+  }
+  StoreWrongTry(answer, !unlimited, reason);
+}
+
+std::vector<MissTarget> ReadingsDrill::MissTargets() const {
+  std::vector<MissTarget> targets;
+  for (const bool kun : {false, true}) {
+    const auto& readings = kun ? cardKanji->kunReadings : cardKanji->onReadings;
+    const auto& status = kun ? kunStatus : onStatus;
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+      targets.push_back({readings[i].bare, kun ? kKunReading : kOnReading, true,
+                         status[i] != StatusHidden});
+    }
+  }
+  return targets;
+}
+
+bool ReadingsDrill::PresentAgain(KanjiCode code) {
+  if (!SetUpReadingsCard(code)) return false;
+  HandOverNotes(code);
+  return true;
 }
 
 void ReadingsDrill::CheckComplete() {
@@ -183,6 +207,7 @@ void ReadingsDrill::ScoreReadings(ReviewOutcome outcome) {
   cardScore = static_cast<std::int16_t>(std::clamp<std::int32_t>(percentFound - penalty, 0, 100));
   scoreShown = true;
   cardFinished = true;
+  BeforeCardReport();
   const KanjiProgress before = *cardProgress;
   if (outcome != ReviewOutcome::Complete) {
     host_.profile.RecordRevealedCard(cardKanji->code, cardScore);
@@ -228,6 +253,7 @@ void ReadingsDrill::StudyOrMaster(bool promote) {
       if (s == StatusHidden) s = StatusKnown;
     }
   }
+  BeforeCardReport();
   const KanjiProgress before = *cardProgress;
   if (promote) host_.profile.PromoteKanji(cardKanji->code);
   cardFinished = true;
@@ -490,6 +516,10 @@ void ReadingsDrill::Paint(Painter& painter) {
 
   face::PaintIncorrectTries(painter, host_.jis, fonts, 400,
                             {wrongTries, wrongCount, wrongPos, lastTryWrong});
+  // In the panel, under its entries.
+  const int listed = std::min<int>(wrongCount, kWrongTrySlots);
+  face::PaintMissReason(painter, host_.jis, fonts, {514, 31 + 19 * listed, 630, 398},
+                        {ShownMissReason(), tryRefused ? &refusedTry : nullptr, "column", true});
   painter.SelectFont(previousFont);
 }
 

@@ -93,6 +93,7 @@ class ReadingsDrill : public Drill {
  protected:
   void GradeAnswer() override;
   void OnTab() override;
+  bool PresentAgain(KanjiCode code) override;
   WindowHandle NextButton() const override { return Button(kNextEntry); }
   ReviewDrill Kind() const override { return ReviewDrill::Readings; }
 
@@ -100,6 +101,8 @@ class ReadingsDrill : public Drill {
   WindowHandle Button(std::size_t entry) const {
     return entry < buttons.size() ? buttons[entry] : kNoWindow;
   }
+  // Every reading of the card, for explaining a wrong answer.
+  std::vector<MissTarget> MissTargets() const;
   std::size_t OnCount() const;
   std::size_t KunCount() const;
   // Whether the selection shows its examples' readings and meanings.

@@ -58,6 +58,9 @@ bool CommandHandler::HandleCommand(WindowHandle window, int id) {
     case kCmdDecreaseMasteryLevel:
       currentDrill_->DecreaseMasteryLevel();
       return true;
+    case kCmdUndoLastCard:
+      UndoLastCard();
+      return true;
     default:
       return false;
   }
@@ -72,6 +75,26 @@ void CommandHandler::SwitchDrill(Drill* target) {
   windows_.HideWindow(other.window());
   windows_.FocusWindow(target->window());
   windows_.RepaintWindow(target->window());
+}
+
+bool CommandHandler::CanUndoLastCard() const {
+  return readingsDrill_.CanUndoLastCard() || fillInDrill_.CanUndoLastCard();
+}
+
+void CommandHandler::UndoLastCard() {
+  Drill* drill = readingsDrill_.CanUndoLastCard() ? &readingsDrill_
+                 : fillInDrill_.CanUndoLastCard() ? &fillInDrill_
+                                                  : nullptr;
+  if (drill == nullptr) return;
+  if (drill != currentDrill_) {
+    // Back to the card's own drill; the card taken back is its next card, so no other is drawn.
+    windows_.HideWindow(currentDrill_->window());
+    currentDrill_ = drill;
+    windows_.ShowWindow(drill->window());
+  }
+  drill->UndoLastCard();
+  windows_.FocusWindow(drill->window());
+  windows_.RepaintWindow(drill->window());
 }
 
 void CommandHandler::Close() {

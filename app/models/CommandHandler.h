@@ -27,6 +27,7 @@ class CommandHandler {
   static constexpr int kCmdShowNotes = 32782;
   static constexpr int kCmdDecreaseMasteryLevel = 32783;
   static constexpr int kCmdProgress = 32790;
+  static constexpr int kCmdUndoLastCard = 32792;
   // The drills' buttons; every id in between goes to the current drill.
   static constexpr int kFirstDrillCommand = 900;
   static constexpr int kLastDrillCommand = 1000;
@@ -43,6 +44,11 @@ class CommandHandler {
   // Makes target (one of the two drills) the current drill with a new card, shows and focuses
   // its window and hides the other's. Nothing at all when target already is current.
   void SwitchDrill(Drill* target);
+  // Whether Drill > Undo Last Card has a card to take back (the item is grayed otherwise).
+  bool CanUndoLastCard() const;
+  // Takes back the last finished card in its drill, which becomes current without a new card
+  // of its own, and shows the same kanji again. Nothing when there is no card to take back.
+  void UndoLastCard();
   // Drill > Exit and the close box alike: the note being edited, the profile, then the end of
   // the run.
   void Close();

@@ -59,6 +59,7 @@ TEST_F(ShellCommandsTest, MenusHaveTheirTextsIdsAndGrayedItems) {
       {"&Drill", "Re&verse Readings", 32777, false},
       {"&Drill", "&Fill In", 32776, true},
       {"&Drill", "Reverse Fill In", 32778, false},
+      {"&Drill", "&Undo Last Card", 32792, false},  // until a card has ended
       {"&Drill", "E&xit", 105, true},
       {"&User", "Options...", 32781, true},
       {"&User", "&Create Profile", 32772, false},

@@ -1,0 +1,13 @@
+#include "app/models/MoreOptions.h"
+
+#include "study/ExtraSettings.h"
+
+MoreOptions MoreOptions::Load(const ExtraSettings& settings) {
+  MoreOptions options;
+  options.forgiveOtherKind = settings.GetBool(kForgiveKey, false);
+  return options;
+}
+
+void MoreOptions::Store(ExtraSettings& settings) const {
+  settings.SetBool(kForgiveKey, forgiveOtherKind);
+}

@@ -1,0 +1,148 @@
+#include "drills/CardUndo.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "drills/FillInDrill.h"
+#include "drills/Keys.h"
+#include "drills/ReadingsDrill.h"
+#include "study/StudyHistory.h"
+#include "tests/DrillFixture.h"
+
+// Float for float: a score put back must be the very value it was.
+static bool operator==(const KanjiProgress& a, const KanjiProgress& b) {
+  return a.code == b.code && a.score == b.score && a.masteryLevel == b.masteryLevel &&
+         a.active == b.active;
+}
+
+namespace {
+
+// 日 (ニチ ジツ / ひ か) just under mastery at level 2, beside 本 (ホン / もと), which no card
+// here may touch; a real history in the test's folder.
+class UndoTest : public DrillTest {
+ protected:
+  UndoTest() {
+    AddKanji("日", {Reading("ニチ"), Reading("ジツ")}, {Reading("ひ"), Reading("か")});
+    AddKanji("本", {Reading("ホン")}, {Reading("もと")});
+    AddExample("毎日", {"まい", "にち"}, "every day", 8);
+    AddExample("本", {"ほん"}, "book", 5);
+    profile.settings.masteryThreshold = 90;
+    profile.settings.revealDropsMasteryLevel = true;
+    Progress("日") = {Code("日"), 89.3f, 2, true};
+    Progress("本") = {Code("本"), 95.1f, 4, true};
+    profile.reviewLog = &history;
+    for (Drill* drill : {static_cast<Drill*>(&readings), static_cast<Drill*>(&fillIn)}) {
+      drill->CreateControls();
+      drill->undo = &undo;
+    }
+  }
+
+  // Everything a card end may change.
+  struct Standing {
+    std::vector<KanjiProgress> progress;
+    std::int16_t lastPick;
+    unsigned percentMastered;
+    std::size_t historyRows;
+    bool operator==(const Standing&) const = default;
+  };
+  Standing Now() const {
+    return {profile.progress, profile.lastPickPosition, profile.PercentMastered(),
+            history.ReadReviews().size()};
+  }
+
+  static void AnswerAll(Drill& drill) {
+    for (const char* answer : {"nichi", "jitsu", "\t", "hi", "ka"}) Answer(drill, answer);
+  }
+
+  StudyHistory history{dir.path(), system};
+  CardUndo undo;
+  ReadingsDrill readings{Host(kReadingsWindow)};
+  FillInDrill fillIn{Host(kFillInWindow)};
+};
+
+TEST_F(UndoTest, EveryReadingsCardEndIsTakenBackAndTheKanjiShownAfresh) {
+  using vk::kF12, vk::kF5, vk::kF8, vk::kF9;
+  const struct {
+    const char* name;
+    std::function<void(ReadingsDrill&)> end;
+  } cases[] = {
+      {"complete (promoted)", AnswerAll},
+      {"complete, Mastered twice", [](ReadingsDrill& d) { AnswerAll(d); d.OnKeyDown(kF5); d.OnKeyDown(kF5); }},
+      {"reveal (level drop)", [](ReadingsDrill& d) { Answer(d, "ta"); d.OnKeyDown(kF12); }},
+      {"attempts used up", [](ReadingsDrill& d) { for (const char* a : {"ta", "chi", "tsu", "te", "to", "na", "nu", "ne", "no", "ha", "fu", "he"}) Answer(d, a); }},
+      {"study", [](ReadingsDrill& d) { d.OnKeyDown(kF8); }},
+      {"mastered", [](ReadingsDrill& d) { d.OnKeyDown(kF5); }},
+      {"level lowered, next card", [](ReadingsDrill& d) { d.OnKeyDown(kF12); d.DecreaseMasteryLevel(); d.OnKeyDown(kF9); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    readings.SetUpReadingsCard(Code("日"));
+    const Standing before = Now();
+    c.end(readings);
+    ASSERT_NE(Now(), before);
+    EXPECT_FALSE(fillIn.CanUndoLastCard());
+
+    EXPECT_TRUE(readings.UndoLastCard());
+    EXPECT_EQ(Now(), before);
+    EXPECT_EQ(readings.cardKanji->code, Code("日"));
+    EXPECT_EQ(readings.attemptsLeft, 12);
+    EXPECT_EQ(readings.onStatus, (std::vector<std::int16_t>{0, 0}));
+    EXPECT_FALSE(readings.cardFinished);
+    EXPECT_FALSE(readings.UndoLastCard());  // one step back only
+  }
+}
+
+TEST_F(UndoTest, EveryFillInCardEndIsTakenBackWithTheSameWord) {
+  const struct {
+    bool noMasteryEffect;
+    std::vector<const char*> answers;  // "" reveals
+  } cases[] = {{false, {"nichi"}}, {false, {"ta", "te", "nichi"}}, {false, {"ta", "te", "to"}},
+               {false, {""}},      {true, {"nichi"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.answers.size());
+    profile.settings.fillInNoMasteryEffect = c.noMasteryEffect;
+    ASSERT_TRUE(fillIn.TryCard(Code("日")));
+    const Standing before = Now();
+    for (const char* answer : c.answers) {
+      *answer ? Answer(fillIn, answer) : fillIn.OnKeyDown(vk::kF12);
+    }
+    ASSERT_TRUE(fillIn.scoreShown);
+
+    EXPECT_TRUE(fillIn.UndoLastCard());
+    EXPECT_EQ(Now(), before);
+    EXPECT_EQ(fillIn.example.word, Codes("毎日"));
+    EXPECT_EQ(fillIn.attemptsLeft, 3);
+    EXPECT_FALSE(fillIn.CanUndoLastCard());
+  }
+}
+
+TEST_F(UndoTest, OnlyTheNewestCardOfEitherDrillIsTakenBack) {
+  readings.SetUpReadingsCard(Code("日"));
+  readings.OnKeyDown(vk::kF12);
+  ASSERT_TRUE(fillIn.TryCard(Code("本")));
+  const Standing beforeFillIn = Now();
+  Answer(fillIn, "hon");
+  EXPECT_FALSE(readings.CanUndoLastCard());
+  EXPECT_TRUE(fillIn.UndoLastCard());
+  EXPECT_EQ(Now(), beforeFillIn);  // 日's revealed card stays counted
+  EXPECT_FALSE(readings.UndoLastCard());
+}
+
+TEST_F(UndoTest, SavedProfileHoldsTheUndoneStateEvenAfterASaveInBetween) {
+  const auto saved = [&] {
+    EXPECT_TRUE(profile.SaveProfile());
+    return ReadBytes(dir.path() / UserProfile::kProfileFileName);
+  };
+  readings.SetUpReadingsCard(Code("日"));
+  const std::string beforeCard = saved();
+  AnswerAll(readings);
+  profile.settings.masteryThreshold = 80;  // as the Options dialog's OK changes and saves
+  EXPECT_NE(saved(), beforeCard);
+  ASSERT_TRUE(readings.UndoLastCard());
+  profile.settings.masteryThreshold = 90;
+  EXPECT_EQ(saved(), beforeCard);
+}
+
+}  // namespace
