@@ -18,6 +18,7 @@
 #include "app/OptionsDialog.h"
 #include "app/QtPainter.h"
 #include "app/SentencesDialog.h"
+#include "app/StudyListDialog.h"
 #include "app/Splash.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
@@ -147,6 +148,11 @@ void Shell::ShowAbout(WindowHandle owner) {
 void Shell::ShowOptionsDialog() {
   OptionsDialog dialog(*profile, system, windows, mainWindow.get());
   if (dialog.exec() == 1) profile->SaveProfile();
+}
+
+void Shell::ShowStudyListDialog() {
+  StudyListDialog dialog(*profile, *database, *jis, directory_, system, mainWindow.get());
+  dialog.exec();
 }
 
 void Shell::OpenUserGuide() {

@@ -53,6 +53,7 @@ class Shell : public ShellWindows {
   static constexpr int kCmdOptions = CommandHandler::kCmdOptions;
   static constexpr int kCmdShowNotes = CommandHandler::kCmdShowNotes;
   static constexpr int kCmdDecreaseMasteryLevel = CommandHandler::kCmdDecreaseMasteryLevel;
+  static constexpr int kCmdStudyList = CommandHandler::kCmdStudyList;
   static constexpr int kFirstDrillCommand = CommandHandler::kFirstDrillCommand;
   static constexpr int kLastDrillCommand = CommandHandler::kLastDrillCommand;
 
@@ -83,6 +84,8 @@ class Shell : public ShellWindows {
   void ShowAbout(WindowHandle owner) override;
   // The Options dialog; saves the profile when it ends with OK.
   void ShowOptionsDialog() override;
+  // The Study List dialog; it writes the study list itself.
+  void ShowStudyListDialog() override;
   // Opens the user guide in the desktop's browser, or says why not.
   void OpenUserGuide() override;
   // Places the notes window on its first showing.
