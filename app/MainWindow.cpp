@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 
 #include "app/DrillWindow.h"
@@ -30,6 +31,7 @@ void MainWindow::BuildMenus() {
     const char* text;  // nullptr for a separator
     int command;
     bool enabled;
+    const char* shortcut = nullptr;
   };
   const struct {
     const char* title;
@@ -51,6 +53,7 @@ void MainWindow::BuildMenus() {
        {{"Edit", Shell::kCmdEditKanji, false},
         {"&Introduce", Shell::kCmdIntroduce, true},
         {"Show Notes", Shell::kCmdShowNotes, true},
+        {"&Progress...", Shell::kCmdProgress, true, "Ctrl+P"},
         {nullptr, 0, false},
         {"Decrease Mastery Level", Shell::kCmdDecreaseMasteryLevel, true}}},
       {"&Help",
@@ -66,6 +69,7 @@ void MainWindow::BuildMenus() {
       QAction* action = qmenu->addAction(item.text);
       action->setData(item.command);
       action->setEnabled(item.enabled);
+      if (item.shortcut != nullptr) action->setShortcut(QKeySequence(item.shortcut));
       const int command = item.command;
       connect(action, &QAction::triggered, this,
               [this, command] { shell_.HandleCommand(handle_, command); });

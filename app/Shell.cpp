@@ -16,10 +16,12 @@
 #include "app/MainWindow.h"
 #include "app/NotesDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/ProgressWindow.h"
 #include "app/QtPainter.h"
 #include "app/SentencesDialog.h"
 #include "app/StudyListDialog.h"
 #include "app/Splash.h"
+#include "app/SystemTimeZone.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
 #include "study/UserProfile.h"
@@ -239,6 +241,23 @@ void Shell::ShowNotes() {
   notesWindow->showNormal();
   notesWindow->raise();
   notesWindow->activateWindow();
+}
+
+void Shell::ShowProgress() {
+  if (progressWindow == nullptr) {
+    ProgressSources sources;
+    sources.readHistory = [] { return std::vector<ReviewRecord>(); };
+    sources.now = [this] { return clock.SecondsSince1970(); };
+    sources.timeZone = SystemTimeZone;
+    progressWindow = new ProgressWindow(*profile, *database, *jis, std::move(sources),
+                                        fontFactory.Font(fonts.mincho54.handle),
+                                        fontFactory.Font(fonts.gothic16.handle), directory_,
+                                        mainWindow.get());
+  }
+  progressWindow->Refresh();
+  progressWindow->showNormal();
+  progressWindow->raise();
+  progressWindow->activateWindow();
 }
 
 void Shell::PlaceNotesWindow() {

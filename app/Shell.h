@@ -24,6 +24,7 @@ class JisTable;
 class KanjiDatabase;
 class MainWindow;
 class NotesDialog;
+class ProgressWindow;
 class QKeyEvent;
 class QPainter;
 class QWidget;
@@ -54,6 +55,7 @@ class Shell : public ShellWindows {
   static constexpr int kCmdShowNotes = CommandHandler::kCmdShowNotes;
   static constexpr int kCmdDecreaseMasteryLevel = CommandHandler::kCmdDecreaseMasteryLevel;
   static constexpr int kCmdStudyList = CommandHandler::kCmdStudyList;
+  static constexpr int kCmdProgress = CommandHandler::kCmdProgress;
   static constexpr int kFirstDrillCommand = CommandHandler::kFirstDrillCommand;
   static constexpr int kLastDrillCommand = CommandHandler::kLastDrillCommand;
 
@@ -90,6 +92,8 @@ class Shell : public ShellWindows {
   void OpenUserGuide() override;
   // Places the notes window on its first showing.
   void ShowNotes() override;
+  // Makes the Progress window on first use; every call reads the history afresh.
+  void ShowProgress() override;
   void Quit() override;
 
   // --- Events of the main window and the drill windows ---
@@ -121,6 +125,7 @@ class Shell : public ShellWindows {
   std::unique_ptr<SentencesDialog> sentencesWindow;
   std::unique_ptr<MainWindow> mainWindow;  // owns the drill windows and the notes window
   NotesDialog* notesWindow = nullptr;
+  ProgressWindow* progressWindow = nullptr;  // owned by the main window, made on first use
   std::unique_ptr<UserProfile> profile;
   DrillFonts fonts;
   DrillWindow* fillInWindow = nullptr;

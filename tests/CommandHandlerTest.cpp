@@ -26,6 +26,7 @@ class RecordingShellWindows : public ShellWindows {
   void ShowStudyListDialog() override { log_.push_back("study list"); }
   void OpenUserGuide() override { log_.push_back("guide"); }
   void ShowNotes() override { log_.push_back("notes"); }
+  void ShowProgress() override { log_.push_back("progress"); }
   void Quit() override { log_.push_back("quit"); }
 
  private:
@@ -95,6 +96,7 @@ TEST_F(CommandHandlerTest, EachCommandCallsTheDrillsAndWindowsInOrder) {
       {"Study List gives the current drill the focus", C::kCmdStudyList, kMainWindow, F, true, F,
        "study list; focus 3"},
       {"Show Notes", C::kCmdShowNotes, kMainWindow, R, true, R, "notes"},
+      {"Progress", C::kCmdProgress, kFillInWindow, F, true, F, "progress"},
       {"Decrease Mastery Level", C::kCmdDecreaseMasteryLevel, kMainWindow, F, true, F,
        "fillIn.DecreaseMasteryLevel"},
       {"first drill command", 900, kReadingsWindow, R, false, R,

@@ -35,6 +35,9 @@ bool CommandHandler::HandleCommand(WindowHandle window, int id) {
     case kCmdFillIn:
       SwitchDrill(&fillInDrill_);
       return true;
+    case kCmdProgress:
+      windows_.ShowProgress();
+      return true;
     case kCmdUserGuide:
       windows_.OpenUserGuide();
       return true;

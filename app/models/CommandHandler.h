@@ -27,6 +27,7 @@ class CommandHandler {
   static constexpr int kCmdShowNotes = 32782;
   static constexpr int kCmdDecreaseMasteryLevel = 32783;
   static constexpr int kCmdStudyList = 32791;
+  static constexpr int kCmdProgress = 32790;
   // The drills' buttons; every id in between goes to the current drill.
   static constexpr int kFirstDrillCommand = 900;
   static constexpr int kLastDrillCommand = 1000;

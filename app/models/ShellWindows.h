@@ -27,6 +27,8 @@ class ShellWindows {
   virtual void OpenUserGuide() = 0;
   // Shows the notes window normally and activates it; its text stays as it was.
   virtual void ShowNotes() = 0;
+  // Kanji > Progress...: shows the Progress window (modeless) with fresh figures, and activates it.
+  virtual void ShowProgress() = 0;
   // Ends the run: the event loop returns once the current message is done.
   virtual void Quit() = 0;
 };

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QChartView>
+#include <QColor>
+#include <QDateTime>
+#include <QList>
+#include <QPointF>
+#include <vector>
+
+class QDateTimeAxis;
+class QLineSeries;
+class QValueAxis;
+
+// A chart of values over dates (lines, or lines filled down to zero), built once and refilled
+// whenever the window's figures change. Points are (milliseconds since 1970, value).
+class DateChart : public QChartView {
+  Q_OBJECT
+
+ public:
+  explicit DateChart(QWidget* parent = nullptr);
+
+  // Adds a series; returns its number for SetPoints.
+  int AddSeries(const QString& name, QColor colour, bool filled,
+                Qt::PenStyle style = Qt::SolidLine);
+  void SetPoints(int series, const QList<QPointF>& points);
+  // The span of dates shown and the labels' format ("d MMM").
+  void SetDates(const QDateTime& from, const QDateTime& to, const QString& format);
+  // A fixed range of values; otherwise it grows to fit the points, from 0.
+  void SetValueRange(double min, double max);
+  void SetValueFormat(const QString& format);
+  void ShowLegend(bool show);
+
+  // Milliseconds since 1970 of a local day's noon, the place of a day's point.
+  static qreal DayPoint(std::int32_t day);
+
+ private:
+  void FitValues();
+
+  QDateTimeAxis* dates_;
+  QValueAxis* values_;
+  std::vector<QLineSeries*> lines_;
+  bool fixedRange_ = false;
+};

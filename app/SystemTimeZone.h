@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstdint>
+
+#include "study/LocalTimeZone.h"
+
+// The system's time zone between two times (seconds since 1970), with its changes of offset
+// (summer time) in that span.
+LocalTimeZone SystemTimeZone(std::int64_t from, std::int64_t to);

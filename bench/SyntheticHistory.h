@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "study/ReviewRecord.h"
+#include "text/KanjiCode.h"
+
+// A learner's history of `count` rows in time order for the benchmarks and the paint probe:
+// kanji introduced ten at a time in study-list order, then about 140 cards a day over the ones
+// introduced so far, ending at `end` (seconds since 1970), with a few days skipped and a mix of
+// every outcome. The same arguments always give the same rows.
+inline std::vector<ReviewRecord> SyntheticHistory(const std::vector<KanjiCode>& studyList,
+                                                  std::size_t count, std::int64_t end) {
+  std::vector<ReviewRecord> rows;
+  if (studyList.empty()) return rows;
+  rows.reserve(count);
+  constexpr std::size_t kCardsPerDay = 140;
+  const std::int64_t days = static_cast<std::int64_t>(count / kCardsPerDay) + 1;
+  std::int64_t time = end - days * 86400;
+  std::uint32_t random = 12345;
+  auto next = [&random] { return (random = random * 1103515245u + 12345u) >> 16; };
+  std::size_t introduced = 0;
+  std::vector<float> scores(studyList.size(), 50.0f);
+  while (rows.size() < count) {
+    // A new day: sometimes skipped, otherwise ten more kanji and a session.
+    time += 86400;
+    if (next() % 9 == 0) continue;
+    for (int i = 0; i < 10 && introduced < studyList.size() && rows.size() < count; ++i) {
+      ReviewRecord row;
+      row.time = time;
+      row.kanji = studyList[introduced];
+      row.outcome = ReviewOutcome::Introduced;
+      row.scoreBefore = row.scoreAfter = 50.0f;
+      rows.push_back(row);
+      ++introduced;
+    }
+    for (std::size_t i = 0; i < kCardsPerDay && rows.size() < count; ++i) {
+      const std::size_t which = next() % introduced;
+      ReviewRecord row;
+      row.time = time + static_cast<std::int64_t>(i) * 20;
+      row.kanji = studyList[which];
+      row.drill = next() % 4 == 0 ? ReviewDrill::FillIn : ReviewDrill::Readings;
+      const std::uint32_t roll = next() % 10;
+      row.outcome = roll < 6   ? ReviewOutcome::Complete
+                    : roll < 7 ? ReviewOutcome::Reveal
+                    : roll < 8 ? ReviewOutcome::Wrong
+                    : roll < 9 ? ReviewOutcome::Right
+                               : ReviewOutcome::AttemptsOut;
+      row.wrongTries = static_cast<std::uint16_t>(roll < 4 ? 0 : next() % 3);
+      row.scoreBefore = scores[which];
+      const float card = roll < 6 ? 100.0f : 20.0f;
+      scores[which] = (scores[which] * 3 + card) / 4;
+      row.cardScore = card;
+      row.scoreAfter = scores[which];
+      rows.push_back(row);
+    }
+  }
+  return rows;
+}
