@@ -1,11 +1,13 @@
 #include "app/Shell.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QSplashScreen>
 #include <QThread>
 #include <clocale>
@@ -16,6 +18,7 @@
 #include "app/MainWindow.h"
 #include "app/NotesDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/KanjiSearchBar.h"
 #include "app/ProgressWindow.h"
 #include "app/QtPainter.h"
 #include "app/SentencesDialog.h"
@@ -243,6 +246,23 @@ void Shell::ShowNotes() {
   notesWindow->activateWindow();
 }
 
+void Shell::AttachKanjiSearch() {
+  auto* search = new KanjiSearchBar(*profile, *database, *jis, directory_,
+                                    fontFactory.Font(fonts.gothic16.handle), progressWindow);
+  search->showKanji = [this](KanjiCode code) { progressWindow->ShowKanji(code); };
+  // A kanji introduced by hand is saved at once, like the settings, and shows in the grid and
+  // in the drill's counts.
+  search->changed = [this] {
+    profile->SaveProfile();
+    progressWindow->Refresh();
+    RepaintWindow(currentDrill->window());
+  };
+  if (auto* box = qobject_cast<QBoxLayout*>(progressWindow->layout())) {
+    box->insertWidget(box->count() - 1, search);
+  }
+  new QShortcut(QKeySequence::Find, progressWindow, [search] { search->FocusField(); });
+}
+
 void Shell::ShowProgress() {
   if (progressWindow == nullptr) {
     ProgressSources sources;
@@ -253,6 +273,7 @@ void Shell::ShowProgress() {
                                         fontFactory.Font(fonts.mincho54.handle),
                                         fontFactory.Font(fonts.gothic16.handle), directory_,
                                         mainWindow.get());
+    AttachKanjiSearch();
   }
   progressWindow->Refresh();
   progressWindow->showNormal();

@@ -146,6 +146,9 @@ class Shell : public ShellWindows {
   DrillWindow* WindowOf(const Drill* drill) const;
   // Moves the notes window to the main window's client area before it is first shown.
   void PlaceNotesWindow();
+  // The kanji search row of the Progress window, which changes the profile (the window itself
+  // only reads it).
+  void AttachKanjiSearch();
 
   std::filesystem::path directory_;
   bool notesPlaced_ = false;
