@@ -50,29 +50,4 @@ TEST(KanjiFactsFileTest, ReadsGoodFilesAndRefusesDamagedOnesWithoutChangingAnyth
   EXPECT_NE(message.find("missing"), std::string::npos);
 }
 
-TEST(KanjiFactsFileTest, WrittenLinesReadBackAndKanjiWithoutFactsKeepTheirGrade) {
-  TempDir dir;
-  JisTable jis;
-  jis.Insert(0x3021, 0x4E9C);
-  jis.Insert(0x3022, 0x5516);
-  const KanjiFacts written{0x3021, 7, 1509, 1, 1, 8};
-  WriteBytes(dir / "f.dat", std::string(kKanjiFactsHeader) + "\n" + KanjiFactsLine(0x4E9C, written));
-  std::vector<KanjiFacts> facts;
-  std::string message;
-  ASSERT_EQ(LoadKanjiFacts(dir / "f.dat", jis, facts, message), FactsLoad::kLoaded);
-  std::vector<KanjiRecord> records(2);
-  records[0].code = 0x3022;
-  records[0].grade = 9;
-  records[1].code = 0x3021;
-  const std::vector<KanjiFacts> aligned = FactsForDataSet(records, facts);
-  ASSERT_EQ(aligned.size(), 2u);
-  EXPECT_EQ(aligned[0].code, 0x3022);
-  EXPECT_EQ(aligned[0].grade, 9);
-  EXPECT_EQ(aligned[0].strokes, 0);
-  EXPECT_EQ(aligned[1].frequency, 1509);
-  EXPECT_EQ(aligned[1].radical, 1);
-  EXPECT_EQ(aligned[1].jlpt, 1);
-  EXPECT_EQ(aligned[1].grade, 8);
-}
-
 }  // namespace

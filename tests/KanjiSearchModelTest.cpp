@@ -48,18 +48,4 @@ TEST_F(KanjiSearchModelTest, SaysWhatItFound) {
   }
 }
 
-TEST_F(KanjiSearchModelTest, IntroducesOrQueuesOnlyKanjiNotYetStudied) {
-  bool ok = false;
-  EXPECT_EQ(model->StudyNext(0x3022, ok), "丁 will be the next kanji introduced.");
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(profile.studyList, (std::vector<KanjiCode>{0x3021, 0x3022, 0x3023}));
-  EXPECT_EQ(model->IntroduceNow(0x3023, ok), "丂 is now being studied.");
-  EXPECT_TRUE(ok);
-  EXPECT_TRUE(profile.activeSet.contains(0x3023));
-  EXPECT_EQ(model->IntroduceNow(0x3023, ok), "丂 is already being studied.");
-  EXPECT_FALSE(ok);
-  EXPECT_FALSE(model->ActionBlocked(0).empty());
-  EXPECT_TRUE(model->ActionBlocked(0x3022).empty());
-}
-
 }  // namespace

@@ -85,12 +85,4 @@ TEST_F(KanjiSearchTest, FindsKanjiByCharacterReadingMeaningOrStrokes) {
   }
 }
 
-TEST_F(KanjiSearchTest, WithoutFactsStrokeSearchesSayWhyAndReadingsStillWork) {
-  const KanjiSearch search(records, {}, *jis);
-  const KanjiSearch::Result strokes = search.Find(u"4");
-  EXPECT_TRUE(strokes.matches.empty());
-  EXPECT_FALSE(strokes.unavailable.empty());
-  EXPECT_EQ(search.Find(u"sui").matches, (std::vector<std::int32_t>{0, 1}));
-}
-
 }  // namespace

@@ -18,12 +18,6 @@ const std::vector<KanjiFacts> kDataSet = {
     {0x3027, 0, 0, 0, 7, 1},     // no stroke count, unranked
 };
 
-StudyListRecipe Make(void (*set)(StudyListRecipe&)) {
-  StudyListRecipe recipe;
-  set(recipe);
-  return recipe;
-}
-
 TEST(StudyListRecipeTest, PicksAndOrdersTheKanjiWithTiesByFrequencyAndUnrankedLast) {
   struct Case {
     const char* name;
@@ -31,65 +25,28 @@ TEST(StudyListRecipeTest, PicksAndOrdersTheKanjiWithTiesByFrequencyAndUnrankedLa
     std::vector<KanjiCode> expected;
   };
   const Case cases[] = {
-      {"all by grade, no grade last", Make([](StudyListRecipe& r) { r.order = Order::kGrade; }),
-       {0x3023, 0x3027, 0x3026, 0x3022, 0x3024, 0x3025, 0x3021}},
-      {"grades 2 to 8", Make([](StudyListRecipe& r) {
-         r.byGrade = true;
-         r.gradeLow = 2;
-         r.gradeHigh = 8;
-       }),
-       {0x3026, 0x3022, 0x3024}},
-      {"frequency top 300, by frequency", Make([](StudyListRecipe& r) {
-         r.byFrequency = true;
-         r.frequencyTop = 300;
-         r.order = Order::kFrequency;
-       }),
+      {"all by grade, no grade last", {}, {0x3023, 0x3027, 0x3026, 0x3022, 0x3024, 0x3025, 0x3021}},
+      {"grades 2 to 8", {.byGrade = true, .gradeLow = 2, .gradeHigh = 8}, {0x3026, 0x3022, 0x3024}},
+      {"frequency top 300, by frequency",
+       {.byFrequency = true, .frequencyTop = 300, .order = Order::kFrequency},
        {0x3026, 0x3023, 0x3022}},
-      {"JLPT 4 and 1, level 4 first", Make([](StudyListRecipe& r) {
-         r.byJlpt = true;
-         r.jlptLevels = (1u << 4) | (1u << 1);
-         r.order = Order::kJlpt;
-       }),
+      {"JLPT 4 and 1, level 4 first",
+       {.byJlpt = true, .jlptLevels = (1u << 4) | (1u << 1), .order = Order::kJlpt},
        {0x3026, 0x3023, 0x3024}},
-      {"all by JLPT: no level last", Make([](StudyListRecipe& r) { r.order = Order::kJlpt; }),
+      {"all by JLPT: no level last", {.order = Order::kJlpt},
        {0x3026, 0x3023, 0x3022, 0x3025, 0x3024, 0x3021, 0x3027}},
-      {"4 to 7 strokes, unknown left out", Make([](StudyListRecipe& r) {
-         r.byStrokes = true;
-         r.strokesLow = 4;
-         r.strokesHigh = 7;
-         r.order = Order::kStrokes;
-       }),
+      {"4 to 7 strokes, unknown left out",
+       {.byStrokes = true, .strokesLow = 4, .strokesHigh = 7, .order = Order::kStrokes},
        {0x3023, 0x3025, 0x3021, 0x3026, 0x3022}},
-      {"criteria combine", Make([](StudyListRecipe& r) {
-         r.byStrokes = true;
-         r.strokesLow = 4;
-         r.strokesHigh = 4;
-         r.byGrade = true;
-         r.gradeLow = 1;
-         r.gradeHigh = 9;
-         r.order = Order::kStrokes;
-       }),
+      {"criteria combine",
+       {.byGrade = true, .gradeLow = 1, .gradeHigh = 9, .byStrokes = true, .strokesLow = 4,
+        .strokesHigh = 4, .order = Order::kStrokes},
        {0x3023, 0x3025}},
-      {"grade then strokes", Make([](StudyListRecipe& r) {
-         r.byGrade = true;
-         r.gradeLow = 1;
-         r.gradeHigh = 2;
-         r.thenBy = Order::kStrokes;
-       }),
+      {"grade then strokes", {.byGrade = true, .gradeHigh = 2, .thenBy = Order::kStrokes},
        {0x3023, 0x3027, 0x3026, 0x3022}},
-      {"list order, others after", Make([](StudyListRecipe& r) {
-         r.byGrade = true;
-         r.gradeLow = 1;
-         r.gradeHigh = 2;
-         r.order = Order::kListOrder;
-       }),
+      {"list order, others after", {.byGrade = true, .gradeHigh = 2, .order = Order::kListOrder},
        {0x3022, 0x3027, 0x3026, 0x3023}},
-      {"nothing matches", Make([](StudyListRecipe& r) {
-         r.byStrokes = true;
-         r.strokesLow = 30;
-         r.strokesHigh = 40;
-       }),
-       {}},
+      {"nothing matches", {.byStrokes = true, .strokesLow = 30, .strokesHigh = 40}, {}},
   };
   const std::vector<KanjiCode> current = {0x3022, 0x3027, 0x3022, 0x3099};
   for (const Case& c : cases) {

@@ -48,25 +48,4 @@ TEST_F(StudyListDialogTest, TheMenuAppliesAReadyListAndKeepsTheOldOne) {
   EXPECT_EQ(shell->jis->CodeToUnicode(shell->profile->studyList[0]), 0x4E00);
 }
 
-TEST_F(StudyListDialogTest, AnEmptyComposedListCannotBeAppliedAndCancelChangesNothing) {
-  const std::string old = ReadBytes(dir / "study_list.vls");
-  StudyListDialog dialog(*shell->profile, *shell->database, *shell->jis, dir.path(), shell->system,
-                         shell->mainWindow.get());
-  dialog.findChild<QSpinBox*>("strokesLow")->setValue(30);
-  dialog.findChild<QSpinBox*>("strokesHigh")->setValue(40);
-  for (QCheckBox* check : dialog.findChildren<QCheckBox*>()) {
-    if (check->text() == "&Strokes from / to:") check->setChecked(true);
-  }
-  for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
-    if (radio->text().startsWith("&Compose")) radio->setChecked(true);
-  }
-  auto* apply = dialog.findChild<QPushButton*>("apply");
-  EXPECT_FALSE(apply->isEnabled());
-  EXPECT_TRUE(apply->toolTip().contains("no kanji"));
-  EXPECT_EQ(dialog.findChild<QLabel*>("count")->text(), "0 kanji");
-  dialog.reject();
-  EXPECT_EQ(ReadBytes(dir / "study_list.vls"), old);
-  EXPECT_FALSE(std::filesystem::exists(dir / "study_list.vls.bak"));
-}
-
 }  // namespace
