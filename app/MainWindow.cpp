@@ -47,6 +47,7 @@ void MainWindow::BuildMenus() {
         {"E&xit", Shell::kCmdExit, true}}},
       {"&User",
        {{"Options...", Shell::kCmdOptions, true},
+        {"Study &List...", Shell::kCmdStudyList, true},
         {"&Create Profile", Shell::kCmdCreateProfile, false},
         {"&Edit Profile", Shell::kCmdEditProfile, false},
         {"&Switch Profile", Shell::kCmdSwitchProfile, false}}},

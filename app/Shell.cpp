@@ -1,11 +1,13 @@
 #include "app/Shell.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QSplashScreen>
 #include <QThread>
 #include <clocale>
@@ -16,9 +18,11 @@
 #include "app/MainWindow.h"
 #include "app/NotesDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/KanjiSearchBar.h"
 #include "app/ProgressWindow.h"
 #include "app/QtPainter.h"
 #include "app/SentencesDialog.h"
+#include "app/StudyListDialog.h"
 #include "app/Splash.h"
 #include "app/SystemTimeZone.h"
 #include "app/models/MoreOptions.h"
@@ -184,6 +188,11 @@ void Shell::ApplyMoreOptions() {
   fillInDrill->forgiveOtherKind = more.forgiveOtherKind;
 }
 
+void Shell::ShowStudyListDialog() {
+  StudyListDialog dialog(*profile, *database, *jis, directory_, system, mainWindow.get());
+  dialog.exec();
+}
+
 void Shell::OpenUserGuide() {
   const QString guide = QDir(QString::fromStdString(directory_.string())).filePath(kUserGuide);
   if (!QFileInfo(guide).isFile()) {
@@ -278,6 +287,23 @@ void Shell::ShowNotes() {
   notesWindow->activateWindow();
 }
 
+void Shell::AttachKanjiSearch() {
+  auto* search = new KanjiSearchBar(*profile, *database, *jis, directory_,
+                                    fontFactory.Font(fonts.gothic16.handle), progressWindow);
+  search->showKanji = [this](KanjiCode code) { progressWindow->ShowKanji(code); };
+  // A kanji introduced by hand is saved at once, like the settings, and shows in the grid and
+  // in the drill's counts.
+  search->changed = [this] {
+    profile->SaveProfile();
+    progressWindow->Refresh();
+    RepaintWindow(currentDrill->window());
+  };
+  if (auto* box = qobject_cast<QBoxLayout*>(progressWindow->layout())) {
+    box->insertWidget(box->count() - 1, search);
+  }
+  new QShortcut(QKeySequence::Find, progressWindow, [search] { search->FocusField(); });
+}
+
 void Shell::ShowProgress() {
   if (progressWindow == nullptr) {
     ProgressSources sources;
@@ -291,6 +317,7 @@ void Shell::ShowProgress() {
                                         fontFactory.Font(fonts.mincho54.handle),
                                         fontFactory.Font(fonts.gothic16.handle), directory_,
                                         mainWindow.get());
+    AttachKanjiSearch();
   }
   progressWindow->Refresh();
   progressWindow->showNormal();

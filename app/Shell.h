@@ -57,6 +57,7 @@ class Shell : public ShellWindows {
   static constexpr int kCmdOptions = CommandHandler::kCmdOptions;
   static constexpr int kCmdShowNotes = CommandHandler::kCmdShowNotes;
   static constexpr int kCmdDecreaseMasteryLevel = CommandHandler::kCmdDecreaseMasteryLevel;
+  static constexpr int kCmdStudyList = CommandHandler::kCmdStudyList;
   static constexpr int kCmdProgress = CommandHandler::kCmdProgress;
   static constexpr int kCmdUndoLastCard = CommandHandler::kCmdUndoLastCard;
   static constexpr int kFirstDrillCommand = CommandHandler::kFirstDrillCommand;
@@ -91,6 +92,8 @@ class Shell : public ShellWindows {
   void ShowAbout(WindowHandle owner) override;
   // The Options dialog; saves the profile when it ends with OK.
   void ShowOptionsDialog() override;
+  // The Study List dialog; it writes the study list itself.
+  void ShowStudyListDialog() override;
   // Opens the user guide in the desktop's browser, or says why not.
   void OpenUserGuide() override;
   // Places the notes window on its first showing.
@@ -156,6 +159,9 @@ class Shell : public ShellWindows {
   void ApplyMoreOptions();
   // Moves the notes window to the main window's client area before it is first shown.
   void PlaceNotesWindow();
+  // The kanji search row of the Progress window, which changes the profile (the window itself
+  // only reads it).
+  void AttachKanjiSearch();
 
   std::filesystem::path directory_;
   bool notesPlaced_ = false;

@@ -1,10 +1,12 @@
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/System.h"
 #include "study/ReviewRecord.h"
+#include "study/StudyListFile.h"
 #include "study/UserProfile.h"
 #include "text/JisTable.h"
 
@@ -15,23 +17,10 @@ void UserProfile::LoadStudyList() {
     system_.Fail("Could not open the study list file.", "Veltrane File Error");
     return;
   }
-  // 3. The byte-order mark is taken on trust.
-  char skipped[2];
-  file.read(skipped, 2);
-  // 4. Units, one character each; a CR takes the unit after it (its LF) along. A last odd byte
-  // is no unit and adds nothing.
-  studyList.clear();
-  char bytes[2];
-  while (file.read(bytes, 2)) {
-    const auto unit = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[0]) |
-                                                 static_cast<unsigned char>(bytes[1]) << 8);
-    if (unit == 0x000D) {
-      file.read(bytes, 2);
-      continue;
-    }
-    KanjiCode code;
-    if (jis_.UnicodeToCode(unit, code)) studyList.push_back(code);
-  }
+  // 3. to 5. The byte-order mark is taken on trust; a CR takes the unit after it (its LF)
+  // along.
+  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  studyList = ParseStudyList(bytes, jis_);
 }
 
 void UserProfile::IntroduceKanji(bool silentIfNone) {

@@ -92,6 +92,21 @@ class UserProfile {
   // Introduces silently once the percent mastered reaches autoIntroduceThreshold.
   void CheckAutoIntroduce();
 
+  // --- Changing the study list (the Study List dialog, the search) ---
+
+  // Makes list the study list, in memory and in the file, which is replaced whole; the list it
+  // replaces is kept as "study_list.vls.bak". Active kanji stay as they are: only the order of
+  // the kanji still to come changes. False, with the reason in error, when the file could not
+  // be written; nothing has changed then.
+  bool ReplaceStudyList(const std::vector<KanjiCode>& list, std::string& error);
+  // Moves an inactive kanji of the data set to the front of the kanji still to come, so that
+  // the next introduction takes it first. False (with the reason) for an active or unknown
+  // kanji or when the file could not be written.
+  bool StudyNext(KanjiCode code, std::string& error);
+  // Makes a kanji of the data set active at the baseline score, as an introduction does.
+  // False when it is unknown or already active.
+  bool IntroduceNow(KanjiCode code);
+
   // --- Lookups ---
 
   // The first entry for code, or nullptr.

@@ -23,6 +23,7 @@ class RecordingShellWindows : public ShellWindows {
   void RepaintWindow(WindowHandle window) override { Record("repaint", window); }
   void ShowAbout(WindowHandle owner) override { Record("about", owner); }
   void ShowOptionsDialog() override { log_.push_back("options"); }
+  void ShowStudyListDialog() override { log_.push_back("study list"); }
   void OpenUserGuide() override { log_.push_back("guide"); }
   void ShowNotes() override { log_.push_back("notes"); }
   void ShowProgress() override { log_.push_back("progress"); }
@@ -93,6 +94,8 @@ TEST_F(CommandHandlerTest, EachCommandCallsTheDrillsAndWindowsInOrder) {
        "repaint 3"},
       {"Options gives the current drill the focus", C::kCmdOptions, kMainWindow, F, true, F,
        "options; focus 3; repaint 3"},
+      {"Study List gives the current drill the focus", C::kCmdStudyList, kMainWindow, F, true, F,
+       "study list; focus 3"},
       {"Show Notes", C::kCmdShowNotes, kMainWindow, R, true, R, "notes"},
       {"Progress", C::kCmdProgress, kFillInWindow, F, true, F, "progress"},
       {"Decrease Mastery Level", C::kCmdDecreaseMasteryLevel, kMainWindow, F, true, F,

@@ -35,6 +35,9 @@ void PrintReport(const BuildReport& r, std::FILE* out) {
   std::fprintf(out, "    irregular:             %d\n", r.irregular);
   std::fprintf(out, "  study list:              %d kanji, %d of them jouyou\n", r.studyList,
                r.joyoOnStudyList);
+  for (const auto& [name, count] : r.readyLists) {
+    std::fprintf(out, "    ready list %-18s %d kanji\n", (name + ":").c_str(), count);
+  }
   if (r.sentences >= 0) {
     std::fprintf(out, "  sentences:               %d\n", r.sentences);
   } else {

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tools/KanjiEntry.h"
 
@@ -30,6 +32,7 @@ struct BuildReport {
   int duplicateBareReadings = 0;
   int studyList = 0;
   int joyoOnStudyList = 0;
+  std::vector<std::pair<std::string, int>> readyLists;  // file name and kanji count
   int sentences = -1;  // -1: no Tanaka corpus given
   double seconds = 0;
 };

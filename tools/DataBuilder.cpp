@@ -4,6 +4,8 @@
 #include <chrono>
 #include <set>
 
+#include "study/ReadyStudyList.h"
+#include "text/KanjiFactsFile.h"
 #include "tools/CharacterTable.h"
 #include "tools/Chime.h"
 #include "tools/DataSetWriter.h"
@@ -183,6 +185,17 @@ bool BuildDataSet(const BuildOptions& options, BuildReport& report, ProgressBar&
   }
   if (!WriteStudyList(options.out / kStudyListFileName, order, table)) {
     return writeFailed(kStudyListFileName);
+  }
+  const std::vector<KanjiFacts> facts = FactsOf(kanji);
+  if (!WriteKanjiFacts(options.out / kKanjiFactsFileName, facts, table)) {
+    return writeFailed(kKanjiFactsFileName);
+  }
+  for (const ReadyStudyList& ready : ReadyStudyLists()) {
+    const std::vector<KanjiCode> list = ComposeStudyList(ready.recipe, facts, {});
+    const std::filesystem::path name = std::filesystem::path(kStudyListsFolder) / ready.fileName;
+    std::filesystem::create_directories(options.out / kStudyListsFolder, created);
+    if (!WriteStudyList(options.out / name, list, table)) return writeFailed(name.c_str());
+    report.readyLists.emplace_back(ready.fileName, static_cast<int>(list.size()));
   }
   if (!WriteBinaryFile(options.out / kSoundFileName, ChimeWave())) {
     return writeFailed(kSoundFileName);

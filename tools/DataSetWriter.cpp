@@ -3,6 +3,7 @@
 #include <fstream>
 #include <string>
 
+#include "text/KanjiFactsFile.h"
 #include "tools/Utf16File.h"
 
 namespace {
@@ -76,6 +77,19 @@ bool WriteStudyList(const std::filesystem::path& file, const std::vector<KanjiCo
   }
   out.EndLastLine();
   return out.Save(file);
+}
+
+bool WriteKanjiFacts(const std::filesystem::path& file, const std::vector<KanjiFacts>& facts,
+                     const CharacterTable& table) {
+  std::string text = std::string(kKanjiFactsHeader) +
+                     "\n# kanji (Unicode, hex)\tstrokes\tfrequency rank\tJLPT level\tradical\tgrade"
+                     " (0: none)\n";
+  for (const KanjiFacts& kanji : facts) {
+    const auto unicode = table.ToUtf16(JisString(1, kanji.code));
+    if (!unicode || unicode->size() != 1) return false;
+    text += KanjiFactsLine(static_cast<std::uint16_t>((*unicode)[0]), kanji);
+  }
+  return WriteBinaryFile(file, text);
 }
 
 bool WriteNotice(const std::filesystem::path& file, bool withSentences) {

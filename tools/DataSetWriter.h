@@ -5,6 +5,7 @@
 
 #include "tools/CharacterTable.h"
 #include "tools/ExampleSelector.h"
+#include "text/KanjiFacts.h"
 #include "tools/KanjiEntry.h"
 
 // The file names the program opens in its working directory.
@@ -32,6 +33,10 @@ bool WriteExamplesFile(const std::filesystem::path& file, const std::vector<Exam
 // The study list: one kanji per line.
 bool WriteStudyList(const std::filesystem::path& file, const std::vector<KanjiCode>& order,
                     const CharacterTable& table);
+
+// "kanji_facts.dat" (format in the program's text/KanjiFactsFile.h): one line per kanji.
+bool WriteKanjiFacts(const std::filesystem::path& file, const std::vector<KanjiFacts>& facts,
+                     const CharacterTable& table);
 
 // Where the data comes from and under which licence.
 bool WriteNotice(const std::filesystem::path& file, bool withSentences);

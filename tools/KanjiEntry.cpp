@@ -147,6 +147,9 @@ KanjiEntry MakeKanjiEntry(const KanjidicEntry& source, ReadingRuleCounts& counts
   entry.code = source.code;
   entry.grade = GradeDigit(source.grade);
   entry.frequency = source.frequency;
+  entry.strokes = source.strokes;
+  entry.jlpt = source.jlpt;
+  entry.radical = source.radical;
   AddReadings(source.on, source.on, false, entry.on, counts);
   AddReadings(source.kun, source.on, true, entry.kun, counts);
   entry.meaning = LatinMeaning(source.meanings);

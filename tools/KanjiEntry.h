@@ -22,6 +22,9 @@ struct KanjiEntry {
   KanjiCode code = 0;
   int grade = 0;             // the file's digit: 1-6, 8 jouyou, 9 jinmeiyou, 0 other
   int frequency = 0;         // 0 unranked
+  int strokes = 0;           // 0 unknown
+  int jlpt = 0;              // old level 4 to 1, 0 none
+  int radical = 0;           // classical radical number, 0 unknown
   std::vector<Reading> on;   // katakana
   std::vector<Reading> kun;  // hiragana
   std::string meaning;       // Latin-1

@@ -14,6 +14,11 @@ int NumberAfter(std::string_view token) {
   return value;
 }
 
+// A field of one ASCII letter and a number, such as S12.
+bool IsNumberField(std::string_view token, char letter) {
+  return token.size() > 1 && token[0] == letter && token[1] >= '0' && token[1] <= '9';
+}
+
 bool IsJapaneseToken(std::string_view token) {
   const std::size_t first = token[0] == '-' ? 1 : 0;
   return token.size() > first && static_cast<unsigned char>(token[first]) >= 0x80;
@@ -57,6 +62,12 @@ std::optional<KanjidicEntry> ParseKanjidicLine(std::string_view line) {
       entry.grade = NumberAfter(token);
     } else if (token[0] == 'F') {
       entry.frequency = NumberAfter(token);
+    } else if (IsNumberField(token, 'S')) {
+      if (entry.strokes == 0) entry.strokes = NumberAfter(token);
+    } else if (IsNumberField(token, 'J')) {
+      entry.jlpt = NumberAfter(token);
+    } else if (IsNumberField(token, 'B')) {
+      entry.radical = NumberAfter(token);
     } else if (IsJapaneseToken(token) && !nameReadings) {
       JisString reading = DecodeEucJp(token);
       const bool katakana = std::any_of(reading.begin(), reading.end(), kana::IsKatakana);

@@ -13,6 +13,9 @@ struct KanjidicEntry {
   KanjiCode code = 0;
   int grade = 0;      // kanjidic's G field: 1-6, 8 jouyou, 9-10 jinmeiyou, 0 none
   int frequency = 0;  // kanjidic's F field: rank among newspaper kanji, 0 unranked
+  int strokes = 0;    // the first S field (later ones are common miscounts), 0 none
+  int jlpt = 0;       // J field: old JLPT level 4 to 1, 0 none
+  int radical = 0;    // B field: classical radical number, 0 none
   // Readings in dictionary order with kanjidic's own marks still in: "." before the okurigana
   // and "-" for a prefix or suffix, as ASCII units. ON in katakana, KUN in hiragana.
   std::vector<JisString> on;

@@ -19,3 +19,20 @@ std::vector<KanjiCode> StudyOrder(const std::vector<KanjiEntry>& kanji) {
   for (const KanjiEntry* entry : listed) order.push_back(entry->code);
   return order;
 }
+
+std::vector<KanjiFacts> FactsOf(const std::vector<KanjiEntry>& kanji) {
+  const auto within = [](int value, int limit) { return value >= 0 && value <= limit ? value : 0; };
+  std::vector<KanjiFacts> facts;
+  facts.reserve(kanji.size());
+  for (const KanjiEntry& entry : kanji) {
+    KanjiFacts f;
+    f.code = entry.code;
+    f.strokes = static_cast<std::uint16_t>(within(entry.strokes, 255));
+    f.frequency = static_cast<std::uint16_t>(within(entry.frequency, 0xFFFF));
+    f.jlpt = static_cast<std::uint8_t>(within(entry.jlpt, 4));
+    f.radical = static_cast<std::uint8_t>(within(entry.radical, 214));
+    f.grade = static_cast<std::uint8_t>(within(entry.grade, 9));
+    facts.push_back(f);
+  }
+  return facts;
+}

@@ -52,6 +52,10 @@ bool CommandHandler::HandleCommand(WindowHandle window, int id) {
       windows_.FocusWindow(currentDrill_->window());
       windows_.RepaintWindow(currentDrill_->window());  // new settings show at once (Next label)
       return true;
+    case kCmdStudyList:
+      windows_.ShowStudyListDialog();
+      windows_.FocusWindow(currentDrill_->window());
+      return true;
     case kCmdShowNotes:
       windows_.ShowNotes();
       return true;

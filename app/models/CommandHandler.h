@@ -26,6 +26,7 @@ class CommandHandler {
   static constexpr int kCmdOptions = 32781;
   static constexpr int kCmdShowNotes = 32782;
   static constexpr int kCmdDecreaseMasteryLevel = 32783;
+  static constexpr int kCmdStudyList = 32791;
   static constexpr int kCmdProgress = 32790;
   static constexpr int kCmdUndoLastCard = 32792;
   // The drills' buttons; every id in between goes to the current drill.

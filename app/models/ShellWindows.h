@@ -21,6 +21,8 @@ class ShellWindows {
   virtual void ShowAbout(WindowHandle owner) = 0;
   // Runs the Options dialog modally; it saves the profile when it ends with OK.
   virtual void ShowOptionsDialog() = 0;
+  // Runs the Study List dialog modally; it writes the study list itself when applied.
+  virtual void ShowStudyListDialog() = 0;
   // Opens the user guide in the desktop's browser, or tells the learner why not.
   virtual void OpenUserGuide() = 0;
   // Shows the notes window normally and activates it; its text stays as it was.

@@ -62,6 +62,7 @@ TEST_F(ShellCommandsTest, MenusHaveTheirTextsIdsAndGrayedItems) {
       {"&Drill", "&Undo Last Card", 32792, false},  // until a card has ended
       {"&Drill", "E&xit", 105, true},
       {"&User", "Options...", 32781, true},
+      {"&User", "Study &List...", 32791, true},
       {"&User", "&Create Profile", 32772, false},
       {"&User", "&Edit Profile", 32773, false},
       {"&User", "&Switch Profile", 32774, false},

@@ -36,7 +36,8 @@ TEST_F(DataSetTest, BuildsFromTheDebianDictionariesWithinTheQualityBars) {
   EXPECT_EQ(report.kanji, 6355);
   EXPECT_EQ(report.joyoOnStudyList, 2132);
   for (const char* name : {"jis0208.dat", "kanji_data.dat", "examples.dat", "study_list.vls",
-                           "Sound/00000.wav", "DATA-LICENCE.txt"}) {
+                           "Sound/00000.wav", "DATA-LICENCE.txt", "kanji_facts.dat",
+                           "StudyLists/jlpt.vls"}) {
     SCOPED_TRACE(name);
     EXPECT_TRUE(std::filesystem::exists(dir / name));
   }

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "app/models/StudyListDialogModel.h"
+#include "study/ReadyStudyList.h"
+#include "study/StudyListFile.h"
+#include "tests/StudyFixture.h"
+#include "text/KanjiFactsFile.h"
+
+namespace {
+
+class StudyListDialogModelTest : public StudyTest {
+ protected:
+  void SetUp() override {
+    AddKanjiRange(6);
+    for (std::size_t i = 0; i < database.kanji.size(); ++i) {
+      database.kanji[i].grade = static_cast<std::uint16_t>(i < 3 ? 1 : 2);
+    }
+    profile.CreateDefaultProfile();
+    WriteStudyList({0x3021, 0x3022, 0x3023, 0x3024, 0x3025, 0x3026});
+    profile.LoadStudyList();
+    Activate({{0x3021, 50.0f}});
+  }
+  // JLPT level 4 for the last two kanji, 3 for the first two.
+  void WriteFacts() {
+    std::string text = std::string(kKanjiFactsHeader) + "\n";
+    const int jlpt[] = {3, 3, 0, 0, 4, 4};
+    for (int i = 0; i < 6; ++i) {
+      const auto code = static_cast<KanjiCode>(0x3021 + i);
+      text += KanjiFactsLine(UnicodeOf(code), {code, static_cast<std::uint16_t>(i + 1),
+                                                static_cast<std::uint16_t>(10 - i),
+                                                static_cast<std::uint8_t>(jlpt[i]), 1, 1});
+    }
+    WriteBytes(dir / kKanjiFactsFileName, text);
+  }
+  void WriteReadyList(const char* name, const std::vector<KanjiCode>& codes) {
+    std::filesystem::create_directories(dir / kStudyListsFolder);
+    WriteBytes(dir / kStudyListsFolder / name, StudyListBytes(codes, jis));
+  }
+  StudyListChoice Ready(int index) {
+    StudyListChoice choice;
+    choice.readyIndex = index;
+    return choice;
+  }
+
+  StudyListDialogModel model{profile, database, jis, dir.path()};
+};
+
+TEST_F(StudyListDialogModelTest, SwitchingToJlptLevel4FirstMakesTheNextIntroductionFollowIt) {
+  WriteFacts();
+  WriteReadyList("grade.vls", {0x3021, 0x3022, 0x3023});
+  WriteReadyList("jlpt.vls", {0x3025, 0x3026, 0x3021, 0x3022, 0x3099});
+  model.Open();
+  EXPECT_TRUE(model.factsLine().empty());
+  ASSERT_EQ(model.readyLists().size(), 2u);
+  EXPECT_EQ(model.readyLists()[1].title, "JLPT level 4 first, then frequency");
+
+  model.Choose(Ready(1));
+  EXPECT_EQ(model.count(), 4u);  // the kanji the data set lacks does not count
+  EXPECT_EQ(model.CountLine(), "4 kanji, 3 of them not yet studied");
+  EXPECT_EQ(model.Preview(2), (std::vector<KanjiCode>{0x3025, 0x3026}));
+  std::string error;
+  ASSERT_TRUE(model.Apply(error)) << error;
+
+  profile.settings.introduceCount = 1;
+  profile.IntroduceKanji(true);
+  EXPECT_EQ(profile.progress[static_cast<std::size_t>(profile.activeList.back())].code, 0x3025);
+}
+
+TEST_F(StudyListDialogModelTest, ListsThatCannotBeAppliedSayWhyAndChangeNothing) {
+  WriteFacts();
+  WriteReadyList("grade.vls", {0x3021});
+  WriteBytes(dir / kStudyListsFolder / "frequency.vls", "not UTF-16");
+  const std::string before = ReadBytes(dir / UserProfile::kStudyListFileName);
+  model.Open();
+  struct Case {
+    const char* name;
+    StudyListChoice choice;
+    const char* reason;
+  };
+  StudyListChoice none;
+  none.compose = true;
+  none.recipe.byStrokes = true;
+  none.recipe.strokesLow = 20;
+  none.recipe.strokesHigh = 30;
+  const Case cases[] = {
+      {"composed list without kanji", none, "holds no kanji"},
+      {"unreadable ready list", Ready(1), "is not a study list"},
+      {"no such ready list", Ready(5), "Choose a list"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    model.Choose(c.choice);
+    EXPECT_NE(model.ApplyBlocked().find(c.reason), std::string::npos) << model.ApplyBlocked();
+    std::string error;
+    EXPECT_FALSE(model.Apply(error));
+  }
+  model.Choose(Ready(0));  // looked at, never applied: Cancel
+  EXPECT_TRUE(model.ApplyBlocked().empty());
+  EXPECT_EQ(ReadBytes(dir / UserProfile::kStudyListFileName), before);
+  EXPECT_FALSE(std::filesystem::exists(dir / "study_list.vls.bak"));
+}
+
+TEST_F(StudyListDialogModelTest, WithoutTheFactsFileItSaysSoAndComposesByGrade) {
+  model.Open();
+  EXPECT_FALSE(model.factsAvailable());
+  EXPECT_NE(model.factsLine().find("missing"), std::string::npos);
+  EXPECT_FALSE(model.readyLine().empty());
+  EXPECT_TRUE(model.choice().compose);
+  StudyListChoice grade2;
+  grade2.compose = true;
+  grade2.recipe.byGrade = true;
+  grade2.recipe.gradeLow = 2;
+  grade2.recipe.gradeHigh = 2;
+  model.Choose(grade2);
+  EXPECT_EQ(model.Preview(10), (std::vector<KanjiCode>{0x3024, 0x3025, 0x3026}));
+}
+
+}  // namespace
