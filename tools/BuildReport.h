@@ -31,6 +31,7 @@ struct BuildReport {
   int studyList = 0;
   int joyoOnStudyList = 0;
   int sentences = -1;  // -1: no Tanaka corpus given
+  int unreadableLines = 0;  // kanjidic and edict entry lines skipped as damaged
   double seconds = 0;
 };
 
