@@ -61,12 +61,15 @@ class ListedWords {
   }
 
  private:
-  // Eight bytes, so that the table of a whole corpus's words stays in the processor's
-  // nearer caches: a lookup per listed word is the bulk of the scan.
+  // A lookup per listed word is the bulk of the scan, and each memory access it makes is
+  // likely a cache miss. Most words have four units or fewer: their slot holds the units
+  // themselves, so the lookup reads the slot alone.
   struct Slot {
-    std::uint32_t tag = 0;        // the hash's high half
+    std::uint64_t key = 0;  // up to four units packed, else the hash
     std::uint32_t idPlusOne = 0;  // 0: empty
+    std::uint32_t length = 0;
   };
+  static constexpr std::size_t kPackedUnits = 4;
   struct Listing {
     std::uint32_t id;
     std::int32_t offset;
@@ -78,17 +81,21 @@ class ListedWords {
     return hash ^ (hash >> 29);
   }
 
-  // Words are short; a plain loop beats a call to memcmp.
+  // Words are short; a plain loop beats a call to memcmp. The lengths are equal already.
   bool Same(std::uint32_t id, Units word) const {
     const Units stored = Word(id);
-    if (stored.size() != word.size()) return false;
     for (std::size_t i = 0; i < word.size(); ++i) {
       if (stored[i] != word[i]) return false;
     }
     return true;
   }
 
-  static std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
+  static std::uint64_t Key(Units word, std::uint64_t hash) {
+    if (word.size() > kPackedUnits) return hash;
+    std::uint64_t packed = 0;
+    for (const std::uint16_t unit : word) packed = packed << 16 | unit;
+    return packed;
+  }
 
   Units Word(std::uint32_t id) const {
     const std::size_t end = id + 1 < starts_.size() ? starts_[id + 1] : units_.size();
@@ -104,11 +111,14 @@ class ListedWords {
         const auto id = static_cast<std::uint32_t>(starts_.size());
         starts_.push_back(static_cast<std::uint32_t>(units_.size()));
         units_.insert(units_.end(), word.begin(), word.end());
-        slot = {Tag(hash), id + 1};
+        slot = {Key(word, hash), id + 1, static_cast<std::uint32_t>(word.size())};
         if (4 * starts_.size() > 3 * slots_.size()) Grow();
         return id;
       }
-      if (slot.tag == Tag(hash) && Same(slot.idPlusOne - 1, word)) return slot.idPlusOne - 1;
+      if (slot.length == word.size() && slot.key == Key(word, hash) &&
+          (word.size() <= kPackedUnits || Same(slot.idPlusOne - 1, word))) {
+        return slot.idPlusOne - 1;
+      }
     }
   }
 
@@ -127,7 +137,7 @@ class ListedWords {
   std::vector<Slot> slots_;            // open addressing, at most three quarters full
   std::vector<std::uint16_t> units_;   // the words, one after another
   std::vector<std::uint32_t> starts_;  // where each word begins in units_
-  std::vector<Listing> listings_;     // every listed word, in file order
+  std::vector<Listing> listings_;      // every listed word, in file order
 };
 
 // A word line whose tag does not end in a space.
