@@ -61,11 +61,15 @@ class ListedWords {
   }
 
  private:
+  // A lookup per listed word is the bulk of the scan, and each memory access it makes is
+  // likely a cache miss. Most words have four units or fewer: their slot holds the units
+  // themselves, so the lookup reads the slot alone.
   struct Slot {
-    std::uint64_t hash = 0;
+    std::uint64_t key = 0;  // up to four units packed, else the hash
     std::uint32_t idPlusOne = 0;  // 0: empty
     std::uint32_t length = 0;
   };
+  static constexpr std::size_t kPackedUnits = 4;
   struct Listing {
     std::uint32_t id;
     std::int32_t offset;
@@ -77,12 +81,20 @@ class ListedWords {
     return hash ^ (hash >> 29);
   }
 
-  // Words are short; a plain loop beats a call to memcmp.
-  static bool Same(const std::uint16_t* stored, Units word) {
+  // Words are short; a plain loop beats a call to memcmp. The lengths are equal already.
+  bool Same(std::uint32_t id, Units word) const {
+    const Units stored = Word(id);
     for (std::size_t i = 0; i < word.size(); ++i) {
       if (stored[i] != word[i]) return false;
     }
     return true;
+  }
+
+  static std::uint64_t Key(Units word, std::uint64_t hash) {
+    if (word.size() > kPackedUnits) return hash;
+    std::uint64_t packed = 0;
+    for (const std::uint16_t unit : word) packed = packed << 16 | unit;
+    return packed;
   }
 
   Units Word(std::uint32_t id) const {
@@ -97,14 +109,14 @@ class ListedWords {
       Slot& slot = slots_[i];
       if (slot.idPlusOne == 0) {
         const auto id = static_cast<std::uint32_t>(starts_.size());
-        starts_.push_back(units_.size());
+        starts_.push_back(static_cast<std::uint32_t>(units_.size()));
         units_.insert(units_.end(), word.begin(), word.end());
-        slot = {hash, id + 1, static_cast<std::uint32_t>(word.size())};
-        if (2 * starts_.size() > slots_.size()) Grow();
+        slot = {Key(word, hash), id + 1, static_cast<std::uint32_t>(word.size())};
+        if (4 * starts_.size() > 3 * slots_.size()) Grow();
         return id;
       }
-      if (slot.hash == hash && slot.length == word.size() &&
-          Same(units_.data() + starts_[slot.idPlusOne - 1], word)) {
+      if (slot.length == word.size() && slot.key == Key(word, hash) &&
+          (word.size() <= kPackedUnits || Same(slot.idPlusOne - 1, word))) {
         return slot.idPlusOne - 1;
       }
     }
@@ -116,16 +128,16 @@ class ListedWords {
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
       if (slot.idPlusOne == 0) continue;
-      std::size_t i = slot.hash & mask;
+      std::size_t i = Hash(Word(slot.idPlusOne - 1)) & mask;
       while (slots_[i].idPlusOne != 0) i = (i + 1) & mask;
       slots_[i] = slot;
     }
   }
 
-  std::vector<Slot> slots_;           // open addressing, at most half full
-  std::vector<std::uint16_t> units_;  // the words, one after another
-  std::vector<std::size_t> starts_;   // where each word begins in units_
-  std::vector<Listing> listings_;     // every listed word, in file order
+  std::vector<Slot> slots_;            // open addressing, at most three quarters full
+  std::vector<std::uint16_t> units_;   // the words, one after another
+  std::vector<std::uint32_t> starts_;  // where each word begins in units_
+  std::vector<Listing> listings_;      // every listed word, in file order
 };
 
 // A word line whose tag does not end in a space.

@@ -43,6 +43,7 @@ void PrintReport(const BuildReport& r, std::FILE* out) {
   } else {
     std::fprintf(out, "  sentences:               none (no --tanaka file)\n");
   }
+  std::fprintf(out, "  dictionary lines skipped as unreadable: %d\n", r.unreadableLines);
   std::fprintf(out, "Quality\n");
   const double common = Percent(r.commonAligned, r.commonWords);
   std::fprintf(out, "  common words aligned:    %d of %d, %.2f%% (bar %.0f%%) %s\n",

@@ -34,6 +34,7 @@ struct BuildReport {
   int joyoOnStudyList = 0;
   std::vector<std::pair<std::string, int>> readyLists;  // file name and kanji count
   int sentences = -1;  // -1: no Tanaka corpus given
+  int unreadableLines = 0;  // kanjidic and edict entry lines skipped as damaged
   double seconds = 0;
 };
 

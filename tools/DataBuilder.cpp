@@ -23,6 +23,19 @@ bool IsJoyo(int grade) {
   return (grade >= 1 && grade <= 6) || grade == 8;
 }
 
+// A reading with a character the table lacks (a control byte, a letter in its okurigana)
+// could not be written into the kanji file, and a learner could not type it.
+void DropUnwritableReadings(std::vector<JisString>& readings, const CharacterTable& table,
+                            ReadingRuleCounts& counts) {
+  std::erase_if(readings, [&](const JisString& reading) {
+    const bool writable = std::all_of(reading.begin(), reading.end(), [&](KanjiCode c) {
+      return c == '.' || c == '-' || table.Has(c);
+    });
+    counts.untypeable += writable ? 0 : 1;
+    return !writable;
+  });
+}
+
 void CountReadings(const std::vector<KanjiEntry>& kanji, BuildReport& report) {
   for (const KanjiEntry& entry : kanji) {
     report.onReadings += static_cast<int>(entry.on.size());
@@ -127,18 +140,23 @@ bool BuildDataSet(const BuildOptions& options, BuildReport& report, ProgressBar&
 
   progress.Show("reading kanjidic", 0.02);
   std::vector<KanjidicEntry> kanjidic;
-  if (!ReadKanjidic(options.kanjidic, kanjidic, error)) return false;
+  if (!ReadKanjidic(options.kanjidic, kanjidic, error, &report.unreadableLines)) return false;
   std::vector<KanjiEntry> kanji;
-  for (const KanjidicEntry& source : kanjidic) {
-    if (table.Has(source.code)) kanji.push_back(MakeKanjiEntry(source, report.rules));
+  for (KanjidicEntry& source : kanjidic) {
+    if (!table.Has(source.code)) continue;
+    DropUnwritableReadings(source.on, table, report.rules);
+    DropUnwritableReadings(source.kun, table, report.rules);
+    kanji.push_back(MakeKanjiEntry(source, report.rules));
   }
   report.kanji = static_cast<int>(kanji.size());
   CountReadings(kanji, report);
 
   progress.Show("reading edict", 0.05);
   std::vector<EdictEntry> edict;
-  if (!ReadEdict(options.edict, edict, error,
-                 [&](double f) { progress.Show("reading edict", 0.05 + 0.25 * f); })) {
+  if (!ReadEdict(
+          options.edict, edict, error,
+          [&](double f) { progress.Show("reading edict", 0.05 + 0.25 * f); },
+          &report.unreadableLines)) {
     return false;
   }
 

@@ -1,7 +1,9 @@
 #include "tools/Edict.h"
 
 #include <algorithm>
+#include <charconv>
 #include <fstream>
+#include <optional>
 #include <set>
 
 #include "tools/EucJp.h"
@@ -60,6 +62,15 @@ bool IsSenseNumber(std::string_view tag) {
          std::all_of(tag.begin(), tag.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A sense number's value; nothing when it does not fit an int (no real entry has that many
+// senses, so the line is damaged).
+std::optional<int> SenseValue(std::string_view tag) {
+  int value = 0;
+  const auto [end, failure] = std::from_chars(tag.data(), tag.data() + tag.size(), value);
+  if (failure != std::errc() || end != tag.data() + tag.size()) return std::nullopt;
+  return value;
+}
+
 // A written form or reading with its trailing tags: 漢字(iK), かな(ok), かな(漢字) (a
 // restriction of a reading to some forms).
 struct Form {
@@ -116,6 +127,7 @@ struct Body {
   bool outdated = false;      // every sense obsolete or archaic
   bool formExcluded = false;  // EDICT's one form carries a form tag in its first gloss
   int senses = 1;
+  bool damaged = false;  // a sense number out of range
 };
 
 Body ParseBody(std::string_view body) {
@@ -127,7 +139,13 @@ Body ParseBody(std::string_view body) {
     std::vector<std::string_view> tags;
     const std::string_view text = StripTags(gloss, tags);
     for (std::string_view tag : tags) {
-      if (IsSenseNumber(tag)) sense = std::max(1, std::stoi(std::string(tag)));
+      if (!IsSenseNumber(tag)) continue;
+      const std::optional<int> value = SenseValue(tag);
+      if (!value) {
+        result.damaged = true;
+        return result;
+      }
+      sense = std::max(1, *value);
     }
     if (tags.size() == 1 && tags[0] == "P" && text.empty()) {
       result.common = true;
@@ -163,7 +181,7 @@ std::string EdictMeaning(std::string_view body) {
     const std::string_view text = StripTags(gloss, tags);
     int glossSense = sense;
     for (std::string_view tag : tags) {
-      if (IsSenseNumber(tag)) glossSense = std::stoi(std::string(tag));
+      if (IsSenseNumber(tag)) glossSense = SenseValue(tag).value_or(glossSense);
     }
     if (text.empty() || text.starts_with("EntL")) continue;
     const bool ascii = std::all_of(text.begin(), text.end(),
@@ -186,15 +204,21 @@ std::string EdictMeaning(std::string_view body) {
 
 std::vector<EdictEntry> ParseEdictLine(std::string_view line) {
   std::vector<EdictEntry> entries;
+  ParseEdictLine(line, entries);
+  return entries;
+}
+
+bool ParseEdictLine(std::string_view line, std::vector<EdictEntry>& entries) {
   const std::size_t slash = line.find(" /");
   if (slash == std::string_view::npos || line.empty() ||
       static_cast<unsigned char>(line[0]) < 0x80) {
-    return entries;
+    return true;
   }
   const std::string_view head = line.substr(0, slash);
   const std::string_view body = line.substr(slash + 2);
   const Body info = ParseBody(body);
-  if (info.outdated || info.formExcluded) return entries;
+  if (info.damaged) return false;
+  if (info.outdated || info.formExcluded) return true;
 
   const std::size_t open = head.find('[');
   const std::size_t close = head.find(']');
@@ -223,11 +247,12 @@ std::vector<EdictEntry> ParseEdictLine(std::string_view line) {
       entries.push_back(std::move(entry));
     }
   }
-  return entries;
+  return true;
 }
 
 bool ReadEdict(const std::filesystem::path& file, std::vector<EdictEntry>& entries,
-               std::string& error, const std::function<void(double)>& progress) {
+               std::string& error, const std::function<void(double)>& progress,
+               int* unreadable) {
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     error = "cannot open the edict file " + file.string();
@@ -240,7 +265,7 @@ bool ReadEdict(const std::filesystem::path& file, std::vector<EdictEntry>& entri
   std::size_t lines = 0;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    for (EdictEntry& entry : ParseEdictLine(line)) entries.push_back(std::move(entry));
+    if (!ParseEdictLine(line, entries) && unreadable != nullptr) ++*unreadable;
     if (++lines % 8192 == 0 && progress) progress(static_cast<double>(in.tellg()) / size);
   }
   // Readings are kana in a real edict; a file in another encoding decodes to other characters.

@@ -24,11 +24,15 @@ inline constexpr std::size_t kMeaningLimit = 60;
 // and reading that may be shown to a learner. Forms tagged irregular, outdated or rare, and
 // words whose every sense is obsolete or archaic, give nothing.
 std::vector<EdictEntry> ParseEdictLine(std::string_view line);
+// The same, appending to entries; false for a damaged line (which adds nothing).
+bool ParseEdictLine(std::string_view line, std::vector<EdictEntry>& entries);
 
 // The meaning text of an edict body (the part after the first " /").
 std::string EdictMeaning(std::string_view body);
 
-// Reads a whole edict file, calling progress with the fraction read now and then. Returns
-// false with a message in error when it cannot be read or holds no entries.
+// Reads a whole edict file, calling progress with the fraction read now and then; damaged
+// lines are skipped and counted in *unreadable when given. Returns false with a message in
+// error when it cannot be read or holds no entries.
 bool ReadEdict(const std::filesystem::path& file, std::vector<EdictEntry>& entries,
-               std::string& error, const std::function<void(double)>& progress);
+               std::string& error, const std::function<void(double)>& progress,
+               int* unreadable = nullptr);

@@ -26,8 +26,12 @@ bool IsJapaneseToken(std::string_view token) {
 
 }  // namespace
 
+bool IsKanjiLine(std::string_view line) {
+  return !line.empty() && static_cast<unsigned char>(line[0]) >= 0xA1;
+}
+
 std::optional<KanjidicEntry> ParseKanjidicLine(std::string_view line) {
-  if (line.size() < 2 || static_cast<unsigned char>(line[0]) < 0xA1) return std::nullopt;
+  if (line.size() < 2 || !IsKanjiLine(line)) return std::nullopt;
   KanjidicEntry entry;
   const JisString kanji = DecodeEucJp(line.substr(0, 2));
   entry.code = kanji[0];
@@ -36,9 +40,13 @@ std::optional<KanjidicEntry> ParseKanjidicLine(std::string_view line) {
   unsigned hex = 0;
   const std::size_t hexStart = line.find_first_not_of(' ', 2);
   if (hexStart == std::string_view::npos) return std::nullopt;
-  const auto [end, failure] =
-      std::from_chars(line.data() + hexStart, line.data() + line.size(), hex, 16);
-  if (failure != std::errc() || *end != ' ' || hex != entry.code) return std::nullopt;
+  const char* const lineEnd = line.data() + line.size();
+  const auto [end, failure] = std::from_chars(line.data() + hexStart, lineEnd, hex, 16);
+  // A line that ends with the code has lost the rest of its fields.
+  if (failure != std::errc() || end == lineEnd || *end != ' ' || hex != entry.code ||
+      entry.code == kNotJisX0208) {
+    return std::nullopt;
+  }
 
   std::size_t pos = static_cast<std::size_t>(end - line.data());
   bool nameReadings = false;
@@ -78,7 +86,7 @@ std::optional<KanjidicEntry> ParseKanjidicLine(std::string_view line) {
 }
 
 bool ReadKanjidic(const std::filesystem::path& file, std::vector<KanjidicEntry>& entries,
-                  std::string& error) {
+                  std::string& error, int* unreadable) {
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     error = "cannot open the kanjidic file " + file.string();
@@ -87,7 +95,11 @@ bool ReadKanjidic(const std::filesystem::path& file, std::vector<KanjidicEntry>&
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (auto entry = ParseKanjidicLine(line)) entries.push_back(std::move(*entry));
+    if (auto entry = ParseKanjidicLine(line)) {
+      entries.push_back(std::move(*entry));
+    } else if (IsKanjiLine(line) && unreadable != nullptr) {
+      ++*unreadable;
+    }
   }
   if (entries.empty()) {
     error = file.string() + " holds no kanji: is it kanjidic in EUC-JP?";

@@ -23,11 +23,15 @@ struct KanjidicEntry {
   std::vector<std::string> meanings;  // English, ASCII
 };
 
+// True when line starts as an entry does (with a kanji) rather than as a comment.
+bool IsKanjiLine(std::string_view line);
+
 // Parses one EUC-JP line; comment lines and lines that do not start with a kanji give nothing.
 // Name readings (after the T1 or T2 marker) are not readings and are left out.
 std::optional<KanjidicEntry> ParseKanjidicLine(std::string_view line);
 
-// Reads a whole kanjidic file. Returns false with a message in error when it cannot be read
-// or holds no kanji.
+// Reads a whole kanjidic file; entry lines it cannot read are skipped and counted in
+// *unreadable when given. Returns false with a message in error when it cannot be read or
+// holds no kanji.
 bool ReadKanjidic(const std::filesystem::path& file, std::vector<KanjidicEntry>& entries,
-                  std::string& error);
+                  std::string& error, int* unreadable = nullptr);

@@ -15,6 +15,27 @@ std::string_view TrimLine(std::string_view line) {
   return line;
 }
 
+bool IsControl(char16_t unit) {
+  return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F);
+}
+
+// The program reads a sentence line up to its CR and its words up to a space or CR: a control
+// character inside the corpus's text would split a line or shift the pairs after it. In the
+// sentences they are dropped (in the English a space keeps the words apart); in a word line
+// they part words.
+std::u16string WithoutControls(std::u16string_view text, bool keepSpace) {
+  std::u16string clean;
+  clean.reserve(text.size());
+  for (const char16_t unit : text) {
+    if (!IsControl(unit)) {
+      clean.push_back(unit);
+    } else if (keepSpace) {
+      clean.push_back(u' ');
+    }
+  }
+  return clean;
+}
+
 std::vector<std::u16string> Words(std::u16string_view text) {
   std::vector<std::u16string> words;
   std::size_t start = 0;
@@ -55,23 +76,32 @@ int ConvertTanakaCorpus(const std::filesystem::path& file, Utf16File& out, std::
     error = "cannot open the Tanaka corpus file " + file.string();
     return -1;
   }
+  return ConvertTanakaLines(in, out);
+}
+
+int ConvertTanakaLines(std::istream& in, Utf16File& out) {
   int sentences = 0;
   std::string raw;
   std::u16string japanese;
   std::string english;
   bool haveSentence = false;
+  bool firstLine = true;
   while (std::getline(in, raw)) {
-    const std::string_view line = TrimLine(raw);
+    std::string_view line = TrimLine(raw);
+    // A byte-order mark would hide the first pair's tag.
+    if (firstLine && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+    firstLine = false;
     if (line.starts_with("A: ")) {
       const std::u16string text = DecodeUtf8(line.substr(3));
       const std::size_t tab = text.find(u'\t');
-      haveSentence = tab != std::u16string::npos && tab > 0 && tab <= kMaxUnits;
+      haveSentence = false;
+      if (tab == std::u16string::npos) continue;
+      japanese = WithoutControls(std::u16string_view(text).substr(0, tab), false);
+      haveSentence = !japanese.empty() && japanese.size() <= kMaxUnits;
       if (!haveSentence) continue;
-      japanese = text.substr(0, tab);
-      std::u16string rest = text.substr(tab + 1);
-      const std::size_t id = rest.find(u"#ID=");
-      if (id != std::u16string::npos) rest.resize(id);
-      english = ToLatin1(rest);
+      std::u16string_view rest = std::u16string_view(text).substr(tab + 1);
+      rest = rest.substr(0, rest.find(u"#ID="));
+      english = ToLatin1(WithoutControls(rest, true));
     } else if (line.starts_with("B: ") && haveSentence) {
       haveSentence = false;
       out.Append(u"A: ");
@@ -80,7 +110,7 @@ int ConvertTanakaCorpus(const std::filesystem::path& file, Utf16File& out, std::
       out.AppendLatin1(english);
       out.Append(u"\r\n");
       out.Append(u"B: ");
-      const std::vector<std::u16string> words = Words(DecodeUtf8(line.substr(3)));
+      const std::vector<std::u16string> words = Words(WithoutControls(DecodeUtf8(line.substr(3)), true));
       for (std::size_t i = 0; i < words.size(); ++i) {
         if (i > 0) out.Append(u' ');
         out.Append(words[i]);

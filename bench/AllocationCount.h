@@ -1,0 +1,7 @@
+#pragma once
+
+#include <cstdint>
+
+// The number of allocations through operator new since the benchmark program started, so a
+// benchmark can report how many its operation makes (the loaders' time goes mostly there).
+std::uint64_t AllocationCount();
