@@ -25,9 +25,12 @@ class MainWindow : public QMainWindow {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool focusNextPrevChild(bool) override { return false; }
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();
+  // After the learner has left the menus, the next keys belong to the drill.
+  void ReturnKeysToDrillLater();
 
   Shell& shell_;
   WindowHandle handle_;

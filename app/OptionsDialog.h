@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <map>
+#include <vector>
 
 #include "app/models/OptionsDialogModel.h"
 
@@ -12,6 +13,8 @@ class WindowRegistry;
 
 // "Veltrane Options": the Qt face of OptionsDialogModel over the profile's settings. Ends with
 // 1 when OK stored new settings; the caller then saves the profile.
+class QGroupBox;
+
 class OptionsDialog : public QDialog {
  public:
   OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegistry& windows, QWidget* owner);
@@ -27,6 +30,8 @@ class OptionsDialog : public QDialog {
   void ShowFields(const OptionsFields& fields);
   void OnOk();
   void OnSchedule();
+  void FollowTemplateOrder();
+  void KeepLabelsClear();
 
   UserProfile& profile_;
   OptionsDialogModel model_;
@@ -34,4 +39,5 @@ class OptionsDialog : public QDialog {
   WindowRegistry& windows_;
   WindowHandle handle_;
   std::map<int, QWidget*> controls_;
+  std::vector<QGroupBox*> groups_;
 };
