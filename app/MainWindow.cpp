@@ -1,9 +1,12 @@
 #include "app/MainWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QFocusEvent>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "app/DrillWindow.h"
 #include "app/Shell.h"
@@ -23,6 +26,7 @@ MainWindow::MainWindow(Shell& shell, WindowHandle handle)
   client->setFixedSize(kClientWidth, kClientHeight);
   setCentralWidget(client);
   BuildMenus();
+  menuBar()->installEventFilter(this);
   // Not resizable: the drill faces are laid out in fixed pixels.
   setFixedSize(sizeHint());
 }
@@ -63,6 +67,7 @@ void MainWindow::BuildMenus() {
   };
   for (const auto& menu : menus) {
     QMenu* qmenu = menuBar()->addMenu(menu.title);
+    connect(qmenu, &QMenu::aboutToHide, this, [this] { ReturnKeysToDrillLater(); });
     for (const Item& item : menu.items) {
       if (item.text == nullptr) {
         qmenu->addSeparator();
@@ -86,6 +91,27 @@ void MainWindow::WatchUndo(QMenu* menu, QAction* undo) {
   undo->setShortcutContext(Qt::WidgetShortcut);
   connect(menu, &QMenu::aboutToShow, undo,
           [this, undo] { undo->setEnabled(shell_.CanUndoLastCard()); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The menu bar takes the focus for keyboard navigation (Alt, F10) and keeps it then; any
+  // other way it gets the focus (given back after a dialog closes) would let typed romaji open
+  // menus by their mnemonics.
+  if (watched == menuBar() && event->type() == QEvent::FocusIn &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::MenuBarFocusReason) {
+    ReturnKeysToDrillLater();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::ReturnKeysToDrillLater() {
+  // Later, once the toolkit has settled where the focus goes; a menu that closed because the
+  // learner moved to the next one leaves that one open, and the keys with it.
+  QTimer::singleShot(0, this, [this] {
+    if (QApplication::activePopupWidget() || QApplication::activeModalWidget()) return;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus == menuBar()) shell_.FocusCurrentDrill();
+  });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -27,11 +27,14 @@ class MainWindow : public QMainWindow {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool focusNextPrevChild(bool) override { return false; }
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();
   // Grays Drill > Undo Last Card whenever its menu opens with nothing to take back.
   void WatchUndo(QMenu* menu, QAction* undo);
+  // After the learner has left the menus, the next keys belong to the drill.
+  void ReturnKeysToDrillLater();
 
   Shell& shell_;
   WindowHandle handle_;

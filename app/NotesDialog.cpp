@@ -54,14 +54,27 @@ void NotesDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void NotesDialog::EnforceLimit(int position, int added) {
-  const int excess = edit_->document()->characterCount() - 1 - static_cast<int>(kMaxTextUnits);
+  QTextDocument* document = edit_->document();
+  // The last character of a document is its closing paragraph separator, never text.
+  const int length = document->characterCount() - 1;
+  const int excess = length - static_cast<int>(kMaxTextUnits);
   if (excess <= 0 || added <= 0) return;
-  // Cut the overflow off the end of what was just typed or pasted, as the limit of an edit
-  // field does, and say so with the beep.
-  const int cut = std::min(excess, added);
-  QTextCursor cursor(edit_->document());
-  cursor.setPosition(position + added - cut);
-  cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+  // Cut the overflow off the end of what was just typed, pasted or dropped, as the limit of an
+  // edit field does, and say so with the beep. A change over the whole document (a paste over
+  // everything, or into an empty field) reports one character more than it holds, so the end
+  // of the insertion is kept inside the text.
+  const int end = std::min(position + added, length);
+  int start = std::max(0, end - excess);
+  if (start > 0 && document->characterAt(start - 1).isHighSurrogate()) --start;  // whole pairs
+  QTextCursor cursor(document);
+  cursor.setPosition(start);
+  cursor.setPosition(end, QTextCursor::KeepAnchor);
   cursor.removeSelectedText();
+  if (document->characterCount() - 1 > static_cast<int>(kMaxTextUnits)) {
+    // Still over (the insertion was shorter than the excess): keep the text's beginning.
+    cursor.setPosition(static_cast<int>(kMaxTextUnits));
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+  }
   QApplication::beep();
 }

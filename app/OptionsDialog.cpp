@@ -6,6 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <algorithm>
+#include <iterator>
 
 #include "app/DialogUnits.h"
 #include "app/NumericField.h"
@@ -61,6 +65,7 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
   auto group = [this](const char* title, QRect at) {
     auto* g = new QGroupBox(title, this);
     g->setGeometry(at);
+    groups_.push_back(g);
   };
   group("Readings Drill", Dlu(185, 93, 168, 49));
   group("Fill-in Drill", Dlu(185, 156, 168, 81));
@@ -170,6 +175,8 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
   QPushButton* moreButton = button("&More...", kMore, Dlu(303, 240, 50, 14));
   moreButton->setAutoDefault(false);
 
+  FollowTemplateOrder();
+  KeepLabelsClear();
   ShowFields(model_.Open());
 
   connect(static_cast<QCheckBox*>(controls_[kFillInOnlyMastered]), &QCheckBox::toggled, this,
@@ -183,6 +190,76 @@ OptionsDialog::OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegis
   connect(ok, &QPushButton::clicked, this, [this] { OnOk(); });
   connect(cancel, &QPushButton::clicked, this, [this] { done(2); });
   controls_[kScoreBaseline]->setFocus();
+}
+
+void OptionsDialog::FollowTemplateOrder() {
+  // Tab walks the controls in the template's order, not in the order they were made here.
+  const int order[] = {kScoreBaseline,
+                       kMasteryThreshold,
+                       kScoreInertia,
+                       kSelectionDistribution,
+                       kUseScoreDecline,
+                       kSchedule,
+                       kMasteryJumpsTo100,
+                       kMeaningsStayRevealed,
+                       kRevealMeaningsOnComplete,
+                       kReverseSpaceEnter,
+                       kUseAutoIntroduce,
+                       kAutoIntroduceThreshold,
+                       kIntroduceCount,
+                       kAllowUnlimitedGuesses,
+                       kKeepMasteredInReadings,
+                       kRevealDropsMasteryLevel,
+                       kDrillAffectsMasteryScore,
+                       kFillInOnlyMastered,
+                       kKeepMasteredInFillIn,
+                       kReadingTypeAll,
+                       kReadingTypeOn,
+                       kReadingTypeKun,
+                       kOk,
+                       kCancel};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    setTabOrder(controls_.at(order[i - 1]), controls_.at(order[i]));
+  }
+}
+
+void OptionsDialog::KeepLabelsClear() {
+  // The template's places assume the system's metrics. With the toolkit's, a group's title can
+  // reach down over its first row, and a button's text can be wider than its box: rows move
+  // down below the title and buttons in a row move right, never over a neighbour.
+  for (QGroupBox* g : groups_) {
+    QStyleOptionGroupBox option;
+    option.initFrom(g);
+    option.text = g->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    // Below the frame's top line, which the toolkit may draw under the title.
+    const int contentsTop =
+        g->y() +
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, g).top();
+    int shift = 0;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child != g && g->geometry().contains(child->geometry())) {
+        shift = std::max(shift, contentsTop + 1 - child->y());
+      }
+    }
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child != g && g->geometry().contains(child->geometry()))
+        child->move(child->pos() + QPoint(0, shift));
+    }
+  }
+  for (QAbstractButton* box : findChildren<QAbstractButton*>()) {
+    if (!qobject_cast<QPushButton*>(box)) {
+      box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+    }
+  }
+  QWidget* previous = nullptr;
+  for (const int id : {kReadingTypeAll, kReadingTypeOn, kReadingTypeKun}) {
+    QWidget* radio = controls_.at(id);
+    if (previous && radio->x() < previous->geometry().right() + 4) {
+      radio->move(previous->geometry().right() + 4, radio->y());
+    }
+    previous = radio;
+  }
 }
 
 QWidget* OptionsDialog::Control(int id) const {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <map>
+#include <vector>
 
 #include "app/models/MoreOptions.h"
 #include "app/models/OptionsDialogModel.h"
@@ -13,6 +14,8 @@ class WindowRegistry;
 
 // "Veltrane Options": the Qt face of OptionsDialogModel over the profile's settings. Ends with
 // 1 when OK stored new settings; the caller then saves the profile.
+class QGroupBox;
+
 class OptionsDialog : public QDialog {
  public:
   OptionsDialog(UserProfile& profile, QtSystem& system, WindowRegistry& windows, QWidget* owner);
@@ -36,6 +39,8 @@ class OptionsDialog : public QDialog {
   void OnOk();
   void OnSchedule();
   void OnMore();
+  void FollowTemplateOrder();
+  void KeepLabelsClear();
 
   UserProfile& profile_;
   OptionsDialogModel model_;
@@ -43,4 +48,5 @@ class OptionsDialog : public QDialog {
   WindowRegistry& windows_;
   WindowHandle handle_;
   std::map<int, QWidget*> controls_;
+  std::vector<QGroupBox*> groups_;
 };

@@ -12,9 +12,13 @@ void QtSystem::ShowMessage(const std::string& text, const std::string& caption, 
     return;
   }
   if (splash) splash->hide();
+  // A box over an owner not yet on screen would open at the screen's corner; without an owner
+  // it is centred on the screen, like the boxes before the main window appears.
+  QWidget* parent = windows_.Widget(owner);
+  if (parent && !parent->isVisible()) parent = nullptr;
   QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
                   QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
-                  windows_.Widget(owner));
+                  parent);
   box.exec();
 }
 

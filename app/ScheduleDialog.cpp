@@ -58,9 +58,12 @@ ScheduleDialog::ScheduleDialog(UserProfile& profile, QtSystem& system, WindowReg
   model_.Open();
   ShowView();
 
-  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+  // Selection, not the current row: the focus alone makes the toolkit's first row current
+  // without the learner selecting anything.
+  connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
     if (showing_) return;  // only the learner's selections notify
-    model_.Select(row);
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    model_.Select(selected.isEmpty() ? -1 : list_->row(selected.first()));
     ShowView();
   });
   connect(addNext, &QPushButton::clicked, this, [this] {
@@ -88,7 +91,7 @@ void ScheduleDialog::ShowView() {
   showing_ = true;
   list_->clear();
   for (const std::string& line : view.lines) list_->addItem(QString::fromStdString(line));
-  list_->setCurrentRow(view.selected);
+  if (view.selected >= 0) list_->setCurrentRow(view.selected);
   showing_ = false;
   levelLabel_->setText(QString::fromStdString(view.levelLabel));
   days_->setText(QString::fromStdString(view.daysText));

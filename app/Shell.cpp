@@ -266,6 +266,10 @@ void Shell::FocusChanged() {
   if (currentDrill) WindowOf(currentDrill)->update();
 }
 
+void Shell::FocusCurrentDrill() {
+  if (currentDrill) WindowOf(currentDrill)->setFocus();
+}
+
 void Shell::Close() {
   commands->Close();
 }

@@ -110,6 +110,8 @@ class Shell : public ShellWindows {
   void KeyDownFromButton(WindowHandle window, QKeyEvent* event);
   void MousePressed(WindowHandle window, Qt::MouseButton button, int x, int y);
   void FocusChanged();
+  // Gives the keyboard back to the current drill's window.
+  void FocusCurrentDrill();
   // The main window's close box: the note being edited, the profile, then the end of the loop.
   void Close();
 

@@ -77,6 +77,9 @@ void AppendLine(std::string& out, const std::string& value, const char* comment)
 }  // namespace
 
 void UserProfile::LoadProfile() {
+  // A save cut off by the end of the process leaves its temporary file; nothing reads it.
+  RemoveStaleTemporary(directory_ / kProfileFileName);
+  RemoveStaleTemporary(directory_ / kNotesFileName);
   int major = -1;
   int minor = -1;
   int patch = -1;
@@ -196,7 +199,8 @@ void UserProfile::ReadProfile(const ProfileFormat& format) {
   progress.clear();
   activeList.clear();
   activeSet.clear();
-  bool readToEnd = !in.failed();
+  const bool settingsRead = !in.failed();
+  bool readToEnd = settingsRead;
   while (readToEnd && !in.AtEndOfText()) {
     KanjiProgress record;
     if (!(in.ReadHexCode(record.code) && in.ReadBool(record.active) && in.ReadFloat(record.score) &&
@@ -220,9 +224,16 @@ void UserProfile::ReadProfile(const ProfileFormat& format) {
   // What could not be read would be lost at the next save; the file is kept first.
   if (!readToEnd) {
     const std::filesystem::path copy = KeepBackupCopy(directory_ / kProfileFileName);
+    // Say what was actually lost: a fault among the settings loses settings and all progress,
+    // a fault in a progress record only the records from there on.
     std::string message =
-        "The user profile could not be read to its end. What was read before the fault is "
-        "used; the remaining settings have their default values.";
+        settingsRead
+            ? "The user profile could not be read to its end. The settings and the progress "
+              "records before the fault are used; the kanji of the records after it start "
+              "again without progress."
+            : "The user profile could not be read to its end. The settings read before the "
+              "fault are used; the remaining settings have their default values, and no study "
+              "progress could be read.";
     message += copy.empty()
                    ? "\n\nNo copy of the profile could be made."
                    : "\n\nA copy of the profile as it was is kept as \"" + copy.string() + "\".";
@@ -335,11 +346,18 @@ bool UserProfile::SaveProfile() {
 }
 
 bool UserProfile::SaveFile(const char* name, const std::string& bytes, const char* what) {
+  const std::filesystem::path path = directory_ / name;
+  std::error_code ignored;
+  const bool existed = std::filesystem::exists(path, ignored);
   std::string error;
-  if (SaveFileSafely(directory_ / name, bytes, saveFaults, error)) return true;
-  system_.ShowMessage(std::string("The ") + what + " could not be saved to \"" +
-                          (directory_ / name).string() + "\" (" + error +
-                          "). The file saved before is unchanged.",
+  if (SaveFileSafely(path, bytes, saveFaults, error)) return true;
+  // The learner needs to find the file: the full path, never "./name".
+  std::filesystem::path shown = std::filesystem::absolute(path, ignored).lexically_normal();
+  if (shown.empty()) shown = name;
+  system_.ShowMessage(std::string("The ") + what + " could not be saved to \"" + shown.string() +
+                          "\" (" + error + "). " +
+                          (existed ? "The file saved before is unchanged."
+                                   : "There is no earlier copy of it on disk."),
                       kCaption, mainWindow, MessageIcon::Error);
   return false;
 }

@@ -22,9 +22,6 @@ int HexValue(int c) {
   return -1;
 }
 
-// A float token longer than this is no number a profile holds; refusing it bounds the buffer.
-constexpr std::size_t kMaxFloatToken = 64;
-
 }  // namespace
 
 int ProfileScanner::Peek() {
@@ -147,12 +144,13 @@ bool ProfileScanner::ReadFloat(float& out) {
   } else if (Peek() == '-') {
     token.push_back(static_cast<char>(Get()));
   }
-  // Digits, one point and an exponent: the characters a decimal float may hold.
+  // Digits, one point and an exponent: the characters a decimal float may hold. Stream input
+  // reads a token of any length, so a hand-edited "1.000...0" reads here too; the token ends
+  // at the first other character, so it never runs past its line.
   for (int c = Peek();
        IsDigit(c) || c == '.' || c == 'e' || c == 'E' ||
        ((c == '+' || c == '-') && !token.empty() && (token.back() == 'e' || token.back() == 'E'));
        c = Peek()) {
-    if (token.size() >= kMaxFloatToken) return Fail();
     token.push_back(static_cast<char>(Get()));
   }
   float value = 0;

@@ -31,14 +31,19 @@ bool SameContent(const std::filesystem::path& file, std::string_view bytes) {
   return in.read(content.data(), static_cast<std::streamsize>(content.size())) && content == bytes;
 }
 
+std::filesystem::path TemporaryOf(const std::filesystem::path& target) {
+  std::filesystem::path temporary = target;
+  temporary += ".tmp";
+  return temporary;
+}
+
 }  // namespace
 
 bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes, SaveFaults* faults,
                     std::string& error) {
   // Each save costs a flush to disk; a file that would not change is left alone.
   if (SameContent(target, bytes)) return true;
-  std::filesystem::path temporary = target;
-  temporary += ".tmp";
+  const std::filesystem::path temporary = TemporaryOf(target);
   errno = 0;
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
@@ -79,4 +84,9 @@ bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes,
   // The folder itself is not flushed: after a power cut the rename may be undone, which
   // leaves the old complete file, and flushing it would double the time of a save.
   return true;
+}
+
+void RemoveStaleTemporary(const std::filesystem::path& target) {
+  std::error_code ignored;
+  std::filesystem::remove(TemporaryOf(target), ignored);
 }

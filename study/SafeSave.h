@@ -20,3 +20,7 @@ class SaveFaults {
 // be replaced; the temporary file is removed then.
 bool SaveFileSafely(const std::filesystem::path& target, std::string_view bytes, SaveFaults* faults,
                     std::string& error);
+
+// Removes the temporary file a save of target left behind when the process ended in the middle
+// of it (it may be megabytes); the target itself is never touched.
+void RemoveStaleTemporary(const std::filesystem::path& target);

@@ -55,11 +55,10 @@ TEST_F(DataSetLoadTest, KanjiAndExamplesLoadAndExamplesAreFoundUnderTheKanjisRea
   ASSERT_TRUE(system.messages.empty());
   ASSERT_EQ(database.kanji.size(), 6u);
   const KanjiRecord& eat = database.kanji[4];
-  EXPECT_EQ(eat.grade, 2);
+  EXPECT_EQ(std::pair(eat.grade, eat.meaning), std::pair(std::uint16_t{2}, std::string("eat, food")));
   ASSERT_EQ(eat.kunReadings.size(), 2u);
   EXPECT_EQ(eat.kunReadings[1].bare, Codes("た"));
   EXPECT_EQ(eat.kunReadings[1].written, Codes("た（べる）"));
-  EXPECT_EQ(eat.meaning, "eat, food");
   EXPECT_TRUE(database.kanji[5].kunReadings.empty());
   ASSERT_EQ(database.examples.size(), 3u);
   EXPECT_EQ(database.examples[0].reading, Codes("いっぱい"));

@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(DataSetWriterTest, WritesKanjiLinesWithoutABreakAfterTheLast) {
+TEST(DataSetWriterTest, WritesKanjiExampleAndStudyListLinesWithoutABreakAfterTheLast) {
   TempDir dir;
   std::vector<KanjiEntry> kanji = {TestKanji("食 ショク ジキ く.う た.べる", 2),
                                    TestKanji("亜 ア", 8)};
@@ -19,24 +19,20 @@ TEST(DataSetWriterTest, WritesKanjiLinesWithoutABreakAfterTheLast) {
   EXPECT_EQ(
       ReadBytes(dir / "kanji_data.dat"),
       Utf16FileBytes("食\t2\tショク／ジキ\tく（う）／た（べる）\teat, food\r\n亜\t8\tア\t\tAsia"));
-}
-
-TEST(DataSetWriterTest, WritesExampleLinesWithBracketedReadingAndWeight) {
-  TempDir dir;
-  Example first;
-  first.word = Jis("一杯");
-  first.field = Jis("いっ（いち）／ぱい（はい）");
-  first.weight = 4165;
-  first.meaning = "cupful\tfull";  // a tab would end the field early
-  Example second;
-  second.word = Jis("今日");
-  second.field = Jis("＊きょう");
-  second.weight = 7;
-  second.meaning = "today";
-  ASSERT_TRUE(WriteExamplesFile(dir / "examples.dat", {first, second}, FullCharacterTable()));
-  EXPECT_EQ(ReadBytes(dir / "examples.dat"),
+  std::vector<Example> examples(2);
+  examples[0] = {Jis("一杯"), Jis("いっ（いち）／ぱい（はい）"), "cupful\tfull", 4165};
+  examples[1] = {Jis("今日"), Jis("＊きょう"), "today", 7};
+  ASSERT_TRUE(WriteExamplesFile(dir / "examples.dat", examples, FullCharacterTable()));
+  EXPECT_EQ(ReadBytes(dir / "examples.dat"),  // a tab would end the meaning early
             Utf16FileBytes("一杯\t【いっ（いち）／ぱい（はい）】\t4165\tcupful full\r\n"
                            "今日\t【＊きょう】\t7\ttoday"));
+  const JisString order = Jis("一人");
+  ASSERT_TRUE(
+      WriteStudyList(dir / "study_list.vls", {order.begin(), order.end()}, FullCharacterTable()));
+  EXPECT_EQ(ReadBytes(dir / "study_list.vls"), Utf16FileBytes("一\r\n人\r\n"));
+  // Characters the table lacks are refused.
+  examples[0].word = JisString(1, 0x2F21);
+  EXPECT_FALSE(WriteExamplesFile(dir / "examples.dat", examples, FullCharacterTable()));
 }
 
 TEST(StudyOrderTest, OrdersJouyouByGradeAndFrequencyThenJinmeiyou) {
@@ -48,22 +44,6 @@ TEST(StudyOrderTest, OrdersJouyouByGradeAndFrequencyThenJinmeiyou) {
   std::string order;
   for (KanjiCode code : StudyOrder(kanji)) order += Utf8(JisString(1, code));
   EXPECT_EQ(order, "一人右羽亜丞丑");
-}
-
-TEST(DataSetWriterTest, WritesTheStudyListOneKanjiALine) {
-  TempDir dir;
-  const JisString order = Jis("一人");
-  ASSERT_TRUE(
-      WriteStudyList(dir / "study_list.vls", {order.begin(), order.end()}, FullCharacterTable()));
-  EXPECT_EQ(ReadBytes(dir / "study_list.vls"), Utf16FileBytes("一\r\n人\r\n"));
-}
-
-TEST(DataSetWriterTest, RefusesCharactersTheTableLacks) {
-  TempDir dir;
-  Example example;
-  example.word = JisString(1, 0x2F21);
-  example.field = Jis("あ");
-  EXPECT_FALSE(WriteExamplesFile(dir / "examples.dat", {example}, FullCharacterTable()));
 }
 
 TEST(DataSetWriterTest, NamesTheSourcesAndTheirLicence) {
@@ -86,18 +66,14 @@ TEST(ChimeTest, IsAShort16BitPcmWave) {
                                  static_cast<unsigned char>(wave[at + 1]) << 8);
   };
   const auto u32 = [&](std::size_t at) { return u16(at) | u16(at + 2) << 16; };
-  EXPECT_EQ(wave.substr(0, 4), "RIFF");
-  EXPECT_EQ(u32(4), wave.size() - 8);
-  EXPECT_EQ(wave.substr(8, 8), "WAVEfmt ");
-  EXPECT_EQ(u16(20), 1u);   // PCM
-  EXPECT_EQ(u16(34), 16u);  // bits per sample
-  EXPECT_EQ(u32(40), wave.size() - 44);
+  EXPECT_EQ(wave.substr(0, 4) + wave.substr(8, 8), "RIFFWAVEfmt ");
+  // PCM, 16 bits, sizes that add up.
+  EXPECT_EQ(std::tuple(u16(20), u16(34), u32(4), u32(40)),
+            std::tuple(1u, 16u, wave.size() - 8, wave.size() - 44));
   const double seconds = static_cast<double>(u32(40)) / u32(28);
-  EXPECT_GT(seconds, 0.2);
-  EXPECT_LT(seconds, 1.5);
+  EXPECT_TRUE(seconds > 0.2 && seconds < 1.5) << seconds;
   // It starts and ends in silence, so it does not click.
-  EXPECT_EQ(u16(44), 0u);
-  EXPECT_EQ(u16(wave.size() - 2), 0u);
+  EXPECT_EQ(u16(44) + u16(wave.size() - 2), 0u);
 }
 
 }  // namespace

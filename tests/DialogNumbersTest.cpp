@@ -11,31 +11,17 @@
 namespace {
 
 TEST(DialogNumbersTest, IntegersStopAtTheFirstNonDigit) {
-  const struct {
-    const char* text;
-    unsigned value;
-  } cases[] = {
-      {"", 0},          {"42", 42},       {"07", 7},
-      {"12ab", 12},     {"-3", 0},        {" 5", 0},
-      {"65535", 65535}, {"65536", 65535}, {"123456789012345678901234567890", 65535},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(ReadDialogInteger(c.text), c.value);
+  for (const auto& [text, value] : std::initializer_list<std::pair<const char*, unsigned>>{
+           {"", 0}, {"07", 7}, {"12ab", 12}, {"-3", 0}, {" 5", 0}, {"65535", 65535},
+           {"65536", 65535}, {"123456789012345678901234567890", 65535}}) {
+    EXPECT_EQ(ReadDialogInteger(text), value) << text;
   }
 }
 
 TEST(DialogNumbersTest, RealsReadLikeStrtodWithAFullStop) {
-  const struct {
-    const char* text;
-    double value;
-  } cases[] = {
-      {"abc", 0.0}, {"4.5", 4.5},  {".5", 0.5},  {"1.5x", 1.5},
-      {" 2", 2.0},  {"1e1", 10.0}, {"4,5", 4.0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(ReadDialogReal(c.text), c.value);
+  for (const auto& [text, value] : std::initializer_list<std::pair<const char*, double>>{
+           {"abc", 0.0}, {".5", 0.5}, {"1.5x", 1.5}, {" 2", 2.0}, {"1e1", 10.0}, {"4,5", 4.0}}) {
+    EXPECT_EQ(ReadDialogReal(text), value) << text;
   }
   EXPECT_TRUE(std::isnan(ReadDialogReal("nan")));
   EXPECT_EQ(ReadDialogReal("inf"), std::numeric_limits<double>::infinity());

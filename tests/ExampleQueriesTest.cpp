@@ -106,30 +106,4 @@ TEST_F(ExampleQueriesTest, SelectiveQueriesSkipExamplesTheyCannotPlace) {
   EXPECT_TRUE(out.empty());
 }
 
-TEST_F(ExampleQueriesTest, ContainingSeesExamplesChangedAfterLoading) {
-  database.examples[0].word = Codes("杯");  // 一杯 no longer holds 一
-  EXPECT_EQ(Words(Containing("一")), WordsOf({"一人", "一日", "一つ", "一一", "一寸", "寸一"}));
-
-  ExampleRecord added;
-  added.word = Codes("三一");
-  added.weight = 1000;
-  database.examples.push_back(added);
-  EXPECT_EQ(Words(Containing("一")),
-            WordsOf({"三一", "一人", "一日", "一つ", "一一", "一寸", "寸一"}));
-}
-
-TEST_F(ExampleQueriesTest, QueriesMayWriteIntoTheirOwnInput) {
-  const KanjiCode k = Codes("一")[0];
-  std::vector<ExampleRecord> list = Containing("一");
-  database.ExamplesForReading(Codes("ひと"), k, 1, list, list);
-  EXPECT_EQ(Words(list), WordsOf({"一つ", "一一"}));
-
-  list = Containing("一");
-  database.ExamplesWithSpecialReading(k, list, list);
-  EXPECT_EQ(Words(list), WordsOf({"一人", "一寸"}));
-
-  database.ExamplesContaining(Codes("人")[0], database.examples);
-  EXPECT_EQ(Words(database.examples), WordsOf({"二人", "一人"}));
-}
-
 }  // namespace

@@ -98,41 +98,4 @@ TEST_F(ExamplesFileTest, OddButAcceptedInput) {
   EXPECT_EQ(database.examples[1].meaning.size(), 4000u);
 }
 
-TEST_F(ExamplesFileTest, MissingFileIsFatal) {
-  ExpectFatal(
-      system, [&] { database.LoadExamplesFile(); }, "Could not open the examples data file.",
-      kFileErrorCaption);
-}
-
-TEST_F(ExamplesFileTest, MalformedFilesAndGarbageAreFatal) {
-  const struct {
-    const char* name;
-    std::string content;
-  } cases[] = {
-      {"line break after the last line", std::string(kTwoLines) + "\r\n"},
-      {"word without a code", "A語\t【ご】\t1\tword"},
-      {"reading without a code", "語\t【ごA】\t1\tword"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    WriteExamples(c.content);
-    ExpectFatal(
-        system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure, kFileErrorCaption);
-  }
-  for (const std::string& content : GarbageFiles()) {
-    WriteBytes(dir / KanjiDatabase::kExamplesFileName, content);
-    ExpectFatal(
-        system, [&] { database.LoadExamplesFile(); }, kExamplesReadFailure, kFileErrorCaption);
-    // Room is made for no more examples than the file could hold.
-    EXPECT_LE(database.examples.capacity(), content.size() / 12 + 1);
-  }
-}
-
-TEST_F(ExamplesFileTest, FileCutAnywhereLoadsOrFailsCleanly) {
-  WriteExamples(kTwoLines);
-  ExpectEveryCutLoadsOrFails(KanjiDatabase::kExamplesFileName, kTwoLines,
-                             {"a cupful", "one person"}, &KanjiDatabase::LoadExamplesFile,
-                             database.examples, kExamplesReadFailure);
-}
-
 }  // namespace

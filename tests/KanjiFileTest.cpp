@@ -55,46 +55,6 @@ TEST_F(KanjiFileTest, FieldsThatMayBeEmptyOddOrLong) {
   EXPECT_EQ(database.kanji[2].meaning, meaning);
 }
 
-TEST_F(KanjiFileTest, MissingFileIsFatal) {
-  ExpectFatal(
-      system, [&] { database.LoadKanjiFile(); }, "Could not open the kanji data file.",
-      kFileErrorCaption);
-  std::filesystem::create_directory(dir / KanjiDatabase::kKanjiFileName);
-  ExpectFatal(
-      system, [&] { database.LoadKanjiFile(); }, "Could not open the kanji data file.",
-      kFileErrorCaption);
-}
-
-TEST_F(KanjiFileTest, MalformedFilesAndGarbageAreFatal) {
-  const struct {
-    const char* name;
-    std::string content;
-    bool bom;
-  } cases[] = {
-      {"line break after the last line", std::string(kTwoLines) + "\r\n", true},
-      {"kanji without a code", "一\t1\tイチ\tひと\tone\r\n😀\t1\tニ\tふた\ttwo", true},
-      {"KUN reading without a code", "一\t1\tイチ\tひとA\tone", true},
-      {"no byte-order mark", kTwoLines, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    WriteKanji(c.content, c.bom);
-    ExpectFatal(
-        system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure, kFileErrorCaption);
-  }
-  for (const std::string& content : GarbageFiles()) {
-    WriteBytes(dir / KanjiDatabase::kKanjiFileName, content);
-    ExpectFatal(
-        system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure, kFileErrorCaption);
-  }
-}
-
-TEST_F(KanjiFileTest, FileCutAnywhereLoadsOrFailsCleanly) {
-  WriteKanji(kTwoLines);
-  ExpectEveryCutLoadsOrFails(KanjiDatabase::kKanjiFileName, kTwoLines, {"one", "eat, food"},
-                             &KanjiDatabase::LoadKanjiFile, database.kanji, kKanjiReadFailure);
-}
-
 struct ReadingsCase {
   const char* name;
   const char* field;

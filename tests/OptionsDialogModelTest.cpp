@@ -22,29 +22,22 @@ struct Profile {
   }
 };
 
-TEST(OptionsDialogModelTest, OpeningShowsTheSettings) {
+TEST(OptionsDialogModelTest, OpeningShowsTheSettingsAndAReadingTypeOutsideItsValuesAsAll) {
   Profile profile;
   profile.settings.fillInNoMasteryEffect = true;
   profile.settings.fillInReadingType = 1;
   const OptionsFields f = profile.Model().Open();
-  EXPECT_EQ(f.scoreBaseline, "50");
-  EXPECT_EQ(f.selectionDistribution, "4.50");
+  EXPECT_EQ(std::tuple(f.scoreBaseline, f.selectionDistribution), std::tuple("50", "4.50"));
   EXPECT_FALSE(f.drillAffectsMasteryScore);  // shown negated
   EXPECT_TRUE(f.keepMasteredInFillInEnabled);
   EXPECT_TRUE(f.readingTypeKun);
   EXPECT_EQ(profile.draftSchedule, StudySettings::DefaultDeclineSchedule());
   EXPECT_EQ(profile.draftDaysHigherLevels, 360);
-}
-
-TEST(OptionsDialogModelTest, ReadingTypeOutsideItsValuesShowsAll) {
   for (std::int16_t type : {std::int16_t{-1}, std::int16_t{0}, std::int16_t{7}}) {
-    SCOPED_TRACE(type);
-    Profile profile;
     profile.settings.fillInReadingType = type;
-    const OptionsFields f = profile.Model().Open();
-    EXPECT_EQ(f.readingTypeOn, type == -1);
-    EXPECT_EQ(f.readingTypeAll, type != -1);
-    EXPECT_FALSE(f.readingTypeKun);
+    const OptionsFields g = profile.Model().Open();
+    EXPECT_EQ(std::tuple(g.readingTypeOn, g.readingTypeAll, g.readingTypeKun),
+              std::tuple(type == -1, type != -1, false));
   }
 }
 
@@ -53,19 +46,15 @@ TEST(OptionsDialogModelTest, OnlyMasteredForcesKeepMasteredOnAndBack) {
   profile.settings.fillInOnlyMastered = true;
   profile.settings.keepMasteredInFillIn = false;
   OptionsFields f = profile.Model().Open();
-  EXPECT_TRUE(f.keepMasteredInFillIn);
-  EXPECT_FALSE(f.keepMasteredInFillInEnabled);
-
+  const auto keep = [&f] { return std::pair(f.keepMasteredInFillIn, f.keepMasteredInFillInEnabled); };
+  EXPECT_EQ(keep(), std::pair(true, false));
   f.fillInOnlyMastered = false;
   OptionsDialogModel::OnlyMasteredChanged(f);
-  EXPECT_TRUE(f.keepMasteredInFillInEnabled);
-  EXPECT_TRUE(f.keepMasteredInFillIn);  // its check stays on
-
+  EXPECT_EQ(keep(), std::pair(true, true));  // its check stays on
   f.keepMasteredInFillIn = false;
   f.fillInOnlyMastered = true;
   OptionsDialogModel::OnlyMasteredChanged(f);
-  EXPECT_TRUE(f.keepMasteredInFillIn);
-  EXPECT_FALSE(f.keepMasteredInFillInEnabled);
+  EXPECT_EQ(keep(), std::pair(true, false));
   OptionsDialogModel model = profile.Model();
   ASSERT_FALSE(model.Ok(f).error);
   EXPECT_TRUE(profile.settings.keepMasteredInFillIn);
@@ -83,43 +72,34 @@ TEST(OptionsDialogModelTest, ValidationReportsTheFirstFailureInOrder) {
                             "Error"};
   const DialogMessage autoLow{"Auto introduction threshold must be 10% or greater.", "Error"};
   const DialogMessage count{"Number of kanji to introduce cannot be zero.", "Error"};
+  const DialogMessage* none = nullptr;
   const struct {
-    const char* name;
     std::string F::*field;
     const char* value;
     std::string F::*field2;  // nullptr: one field edited
     const char* value2;
-    const DialogMessage* warning;
-    const DialogMessage* error;
+    const DialogMessage *warning, *error;
   } cases[] = {
-      {"threshold equal to baseline", &F::scoreBaseline, "90", &F::masteryThreshold, "90", nullptr,
-       &threshold},
-      {"threshold just above baseline", &F::scoreBaseline, "89", &F::masteryThreshold, "90",
-       nullptr, nullptr},
-      {"empty threshold reads as 0", &F::scoreBaseline, "0", &F::masteryThreshold, "", nullptr,
-       &threshold},
-      {"zero inertia", &F::scoreInertia, "0", nullptr, "", nullptr, &inertia},
-      {"threshold checked before inertia", &F::masteryThreshold, "10", &F::scoreInertia, "",
-       nullptr, &threshold},
-      {"distribution 1", &F::selectionDistribution, "1", nullptr, "", nullptr, nullptr},
-      {"distribution rounding to 8 as a float", &F::selectionDistribution, "8.0000001", nullptr, "",
-       nullptr, nullptr},
-      {"distribution 8.01", &F::selectionDistribution, "8.01", nullptr, "", nullptr, &range},
-      {"distribution empty", &F::selectionDistribution, "", nullptr, "", nullptr, &range},
-      {"distribution nan pasted", &F::selectionDistribution, "nan", nullptr, "", nullptr, &range},
-      {"distribution inf pasted", &F::selectionDistribution, "inf", nullptr, "", nullptr, &range},
-      {"auto threshold 9", &F::autoIntroduceThreshold, "9", nullptr, "", nullptr, &autoLow},
-      {"auto threshold 10 warns", &F::autoIntroduceThreshold, "10", nullptr, "", &warn, nullptr},
-      {"auto threshold 49 warns", &F::autoIntroduceThreshold, "49", nullptr, "", &warn, nullptr},
-      {"auto threshold 50 is silent", &F::autoIntroduceThreshold, "50", nullptr, "", nullptr,
-       nullptr},
-      {"warning comes before the count error", &F::autoIntroduceThreshold, "20", &F::introduceCount,
-       "0", &warn, &count},
-      {"no warning when the distribution fails first", &F::autoIntroduceThreshold, "20",
-       &F::selectionDistribution, "9", nullptr, &range},
+      {&F::scoreBaseline, "90", &F::masteryThreshold, "90", none, &threshold},
+      {&F::scoreBaseline, "89", &F::masteryThreshold, "90", none, none},
+      {&F::scoreBaseline, "0", &F::masteryThreshold, "", none, &threshold},  // empty reads 0
+      {&F::scoreInertia, "0", nullptr, "", none, &inertia},
+      {&F::masteryThreshold, "10", &F::scoreInertia, "", none, &threshold},  // threshold first
+      {&F::selectionDistribution, "1", nullptr, "", none, none},
+      {&F::selectionDistribution, "8.0000001", nullptr, "", none, none},  // 8 as a float
+      {&F::selectionDistribution, "8.01", nullptr, "", none, &range},
+      {&F::selectionDistribution, "", nullptr, "", none, &range},
+      {&F::selectionDistribution, "nan", nullptr, "", none, &range},
+      {&F::selectionDistribution, "inf", nullptr, "", none, &range},
+      {&F::autoIntroduceThreshold, "9", nullptr, "", none, &autoLow},
+      {&F::autoIntroduceThreshold, "10", nullptr, "", &warn, none},
+      {&F::autoIntroduceThreshold, "49", nullptr, "", &warn, none},
+      {&F::autoIntroduceThreshold, "50", nullptr, "", none, none},
+      {&F::autoIntroduceThreshold, "20", &F::introduceCount, "0", &warn, &count},
+      {&F::autoIntroduceThreshold, "20", &F::selectionDistribution, "9", none, &range},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(&c - cases);
     Profile profile;
     OptionsDialogModel model = profile.Model();
     OptionsFields fields = model.Open();
@@ -147,12 +127,10 @@ TEST(OptionsDialogModelTest, OkStoresTheFieldsIntoTheSettings) {
   f.drillAffectsMasteryScore = false;
   ASSERT_FALSE(model.Ok(f).error);
   const StudySettings& s = profile.settings;
-  EXPECT_EQ(s.scoreBaseline, 40);
-  EXPECT_EQ(s.selectionDistribution, 2.25f);
-  EXPECT_EQ(s.introduceCount, 1234);
-  EXPECT_TRUE(s.reverseSpaceEnter);
-  EXPECT_TRUE(s.fillInNoMasteryEffect);
-  EXPECT_EQ(s.fillInReadingType, 1);
+  EXPECT_EQ(std::tuple(s.scoreBaseline, s.selectionDistribution, s.introduceCount),
+            std::tuple(40, 2.25f, 1234));
+  EXPECT_EQ(std::tuple(s.reverseSpaceEnter, s.fillInNoMasteryEffect, s.fillInReadingType),
+            std::tuple(true, true, 1));
 
   f.readingTypeKun = false;  // no radio button checked keeps the reading type
   ASSERT_FALSE(model.Ok(f).error);
@@ -166,19 +144,13 @@ TEST(OptionsDialogModelTest, ScheduleReachesTheSettingsOnlyThroughBothOks) {
   const std::vector<std::uint16_t> original = StudySettings::DefaultDeclineSchedule();
   const std::vector<std::uint16_t> edited{5, 6};
   const struct {
-    const char* name;
     int scheduleResult;  // 1: OK, 2: Cancel
     const char* inertia;
-    bool optionsOk;
-    bool stored;
-  } cases[] = {
-      {"schedule OK, then options OK", 1, "4", true, true},
-      {"schedule cancelled", 2, "4", true, false},
-      {"schedule OK, options cancelled", 1, "4", false, false},
-      {"schedule OK, options OK fails validation", 1, "0", true, false},
-  };
+    bool optionsOk, stored;
+  } cases[] = {{1, "4", true, true}, {2, "4", true, false}, {1, "4", false, false},
+               {1, "0", true, false}};  // the last: options OK fails validation
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(&c - cases);
     Profile profile;
     OptionsDialogModel model = profile.Model();
     OptionsFields f = model.Open();

@@ -34,32 +34,35 @@ class ReadingsTest : public DrillTest {
   ReadingsDrill drill{Host(kReadingsWindow)};
 };
 
-TEST_F(ReadingsTest, FreshCardHasThreeAttemptsPerReadingInKatakanaAndShowsTheNote) {
+TEST_F(ReadingsTest, FreshCardHasThreeAttemptsPerReadingInKatakanaAndKeepsTheNote) {
   profile.notes[0].text.assign(KanjiNote::kTextUnits, 0);
   profile.notes[0].text[0] = u'x';
   Start();
-  const FakeButtons::Button* next = buttons.WithCommand(Drill::CmdNext);
-  EXPECT_EQ(next->label, "Next (Space)");
-  EXPECT_EQ((std::array{next->x, next->y, next->width, next->height}),
-            (std::array{280, 100, 105, 30}));
+  EXPECT_EQ(buttons.WithCommand(Drill::CmdNext)->label, "Next (Space)");
   EXPECT_EQ(buttons.WithCommand(Drill::CmdStudy)->label, "Study (F8)");
   EXPECT_EQ(drill.attemptsLeft, 12);
   EXPECT_TRUE(drill.converter.katakana);
   EXPECT_TRUE(drill.hasSpecialReadings);  // the irregular 二日
   EXPECT_EQ(windows.focused, kReadingsWindow);
   EXPECT_EQ(notesWindow.text, u"x");
-}
-
-TEST_F(ReadingsTest, NextCardTakesTheNoteBeingEditedBeforeShowingTheNext) {
-  Start();
+  // The next card takes the note being edited before showing the next one's.
   notesWindow.text = u"remember the sun";
   drill.OnKeyDown(vk::kF9);
   EXPECT_EQ(std::u16string(profile.notes[0].text.data()), u"remember the sun");
-  EXPECT_EQ(notesWindow.text, u"remember the sun");  // the same kanji's note again
+  EXPECT_EQ(notesWindow.text, u"remember the sun");
 }
 
-TEST_F(ReadingsTest, AllReadingsInSixAttemptsScore94) {
+TEST_F(ReadingsTest, AllReadingsInSixAttemptsScore94AndRevealMeaningsAsSet) {
+  profile.settings.revealMeaningsOnComplete = false;
   Start();
+  AnswerAll({"nichi", "jitsu"});
+  drill.OnChar('\t');
+  AnswerAll({"hi", "ka"});
+  EXPECT_TRUE(drill.complete);
+  EXPECT_FALSE(drill.meaningsRevealed);
+  profile.settings.revealMeaningsOnComplete = true;
+  drill.OnKeyDown(vk::kF9);
+  const float before = Progress("日").score;
   Answer(drill, "nichi");
   EXPECT_EQ(drill.onStatus[0], ReadingsDrill::StatusKnown);
   EXPECT_EQ(drill.shownExamples.size(), 2u);  // 日本 and 毎日
@@ -76,7 +79,7 @@ TEST_F(ReadingsTest, AllReadingsInSixAttemptsScore94) {
   EXPECT_EQ(drill.penalty, 6);
   EXPECT_EQ(drill.cardScore, 94);
   EXPECT_TRUE(drill.meaningsRevealed);
-  EXPECT_FLOAT_EQ(Progress("日").score, 50.0f * 3 / 4 + 94.0f / 4);
+  EXPECT_FLOAT_EQ(Progress("日").score, before * 3 / 4 + 94.0f / 4);
   EXPECT_FALSE(buttons.Enabled(Drill::CmdReveal));
   EXPECT_TRUE(buttons.Enabled(Drill::CmdMastered));
   const RecordingPainter painter = Painted(drill);
@@ -84,7 +87,7 @@ TEST_F(ReadingsTest, AllReadingsInSixAttemptsScore94) {
   EXPECT_NE(painter.FindText("Complete!"), nullptr);
 }
 
-TEST_F(ReadingsTest, RevealAfterTwoOfFourScores25AndDropsTheLevel) {
+TEST_F(ReadingsTest, RevealAfterTwoOfFourScores25AndDropsTheLevelAndRunningOutScoresZero) {
   Progress("日").masteryLevel = 2;
   Start();
   AnswerAll({"nichi", "jitsu"});
@@ -97,10 +100,8 @@ TEST_F(ReadingsTest, RevealAfterTwoOfFourScores25AndDropsTheLevel) {
   EXPECT_EQ(Progress("日").masteryLevel, 1);  // the reveal rule
   EXPECT_FALSE(buttons.Enabled(Drill::CmdMastered));
   EXPECT_FALSE(drill.TakesInput());
-}
-
-TEST_F(ReadingsTest, RunningOutOfAttemptsRevealsWithScoreZero) {
-  Start();
+  // Running out of attempts reveals with score 0.
+  drill.OnKeyDown(vk::kF9);
   AnswerAll({"a", "i", "u", "e", "o", "ka", "ki", "ku", "ke", "ko", "sa", "si"});
   EXPECT_TRUE(drill.scoreShown);
   EXPECT_EQ(drill.penalty, 25);
@@ -127,7 +128,7 @@ TEST_F(ReadingsTest, UnlimitedGuessesCountOnWithoutWrappingAndScoreStaysInRange)
   EXPECT_EQ(drill.cardScore, 0);
 }
 
-TEST_F(ReadingsTest, TypingEditsTheAnswer) {
+TEST_F(ReadingsTest, TypingEditsTheAnswerAndEmptyOrDisabledKeysCountNothing) {
   Start();
   Type(drill, "aiueokya");  // two kana do not fit
   EXPECT_EQ(drill.typedCount, 5u);
@@ -143,6 +144,16 @@ TEST_F(ReadingsTest, TypingEditsTheAnswer) {
   EXPECT_EQ(drill.typedCount, 1u);  // Escape keeps the kana
   Type(drill, "ky\b\b\b");
   EXPECT_EQ(drill.typedCount, 0u);
+  // An empty Enter counts nothing; the key of a disabled button only clears the answer.
+  drill.OnChar('\r');
+  EXPECT_EQ(drill.wrongCount, 0);
+  drill.OnKeyDown(vk::kSpace);  // Next is disabled
+  EXPECT_EQ(drill.attemptsLeft, 12);
+  Type(drill, "nik");
+  drill.OnKeyDown(vk::kF5);
+  EXPECT_EQ(drill.typedCount, 0u);
+  EXPECT_STREQ(drill.pendingRomaji, "");
+  EXPECT_EQ(Progress("日").masteryLevel, 0);
 }
 
 TEST_F(ReadingsTest, StudyAndMasteredEndTheCardWithoutScore) {
@@ -165,20 +176,6 @@ TEST_F(ReadingsTest, StudyAndMasteredEndTheCardWithoutScore) {
   for (int i = 0; i < 3; ++i) drill.DecreaseMasteryLevel();
   EXPECT_EQ(Progress("日").masteryLevel, 0);  // stops at zero
   EXPECT_EQ(windows.repainted.size(), 3u);
-}
-
-TEST_F(ReadingsTest, EmptyEnterCountsNothingAndKeysOfDisabledButtonsOnlyClearTheAnswer) {
-  Start();
-  drill.OnChar('\r');
-  EXPECT_EQ(drill.wrongCount, 0);
-  EXPECT_FALSE(buttons.Enabled(Drill::CmdMastered));
-  drill.OnKeyDown(vk::kSpace);  // Next is disabled
-  EXPECT_EQ(drill.attemptsLeft, 12);
-  Type(drill, "nik");
-  drill.OnKeyDown(vk::kF5);
-  EXPECT_EQ(drill.typedCount, 0u);
-  EXPECT_STREQ(drill.pendingRomaji, "");
-  EXPECT_EQ(Progress("日").masteryLevel, 0);
 }
 
 TEST_F(ReadingsTest, SwappedSpaceAndEnter) {
@@ -235,19 +232,6 @@ TEST_F(ReadingsTest, ClicksSelectReadingsAndStepExamples) {
   EXPECT_EQ(windows.repainted.back(), kReadingsWindow);
 }
 
-TEST_F(ReadingsTest, SingleReadingReselectsFromTheFirstExample) {
-  database.kanji[0].onReadings.clear();
-  database.kanji[0].kunReadings = {Reading("ひ")};
-  AddExample("日向", {"ひ", "なた"}, "sunny place", 4);
-  Start();
-  drill.OnKeyDown(vk::kRight);
-  drill.OnKeyDown(vk::kDown);
-  EXPECT_EQ(drill.exampleIndex, 1u);
-  drill.OnKeyDown(vk::kLeft);
-  EXPECT_EQ(drill.selectedKind, ReadingsDrill::kKunReading);
-  EXPECT_EQ(drill.exampleIndex, 0u);
-}
-
 TEST_F(ReadingsTest, KanjiWithoutReadingsTakesNoTypingAndRevealsToZero) {
   database.kanji[0].onReadings.clear();
   database.kanji[0].kunReadings.clear();
@@ -268,14 +252,16 @@ TEST_F(ReadingsTest, WithoutKanjiTheFaceIsEmptyAndOnlyNextActs) {
   EXPECT_EQ(drill.cardKanji, nullptr);
   EXPECT_FALSE(drill.TakesInput());
   EXPECT_FALSE(buttons.Enabled(Drill::CmdReveal));
+  EXPECT_TRUE(buttons.Enabled(Drill::CmdNext));
   Answer(drill, "nichi");
   drill.OnKeyDown(vk::kF12);
   drill.OnClick(290, 370);
+  drill.OnClick(300, 300);  // the examples box, with no examples to step
+  EXPECT_EQ(drill.exampleIndex, 0u);
   drill.DecreaseMasteryLevel();
   const RecordingPainter painter = Painted(drill);
   EXPECT_NE(painter.FindText("Active Kanji:"), nullptr);
   EXPECT_TRUE(painter.GlyphsOn(67).empty());
-
   // Once kanji are introduced, Next finds a card.
   profile.activeList.push_back(0);
   profile.progress[0].active = true;
@@ -301,18 +287,11 @@ TEST_F(ReadingsTest, FreshFacePaintsTheSharedElements) {
   const RecordingPainter painter = Painted(drill);
   const auto kanji = painter.GlyphsOn(67);
   ASSERT_EQ(kanji.size(), 1u);
-  EXPECT_EQ(kanji[0].rect, (Rect{13, 13, 67, 67}));
   EXPECT_EQ(kanji[0].font, fonts.mincho54.handle);
-  for (const char* text : {"Grade: 1", "Attempts Left: 12", "[katakana]", "Mastery Score:", "50%",
-                           "Pct. Mastered:", "Examples", "Incorrect Tries"}) {
-    SCOPED_TRACE(text);
-    EXPECT_NE(painter.FindText(text), nullptr);
+  for (const char* text : {"Grade: 1", "Attempts Left: 12", "[katakana]", "50%",
+                           "Click here or press F3 to reveal meanings."}) {
+    EXPECT_NE(painter.FindText(text), nullptr) << text;
   }
-  const auto* hint = painter.FindText("Click here or press F3 to reveal meanings.");
-  ASSERT_NE(hint, nullptr);
-  EXPECT_EQ(hint->font, fonts.timesFont);
-  EXPECT_EQ(painter.Find(Kind::Fill, {20, 132, 130, 152})->colour, Rgb(85, 51, 170));
-  EXPECT_EQ(painter.Find(Kind::Frame, {10, 100, 140, 380})->colour, Rgb(255, 0, 119));
   EXPECT_EQ(painter.FindText("Score: 0%  (0% - 0%)"), nullptr);
   EXPECT_EQ(painter.selected, kNoFont);  // the font it found is selected again
   // Focused and open: the input box is blue with a caret under the first cell.
@@ -333,7 +312,6 @@ TEST_F(ReadingsTest, FoundReadingsExamplesAndWrongTriesArePaintedInPlace) {
   painter = Painted(drill);
   EXPECT_EQ(painter.Find(Kind::Fill, {20, 132, 130, 152})->colour, Rgb(238, 255, 238));
   EXPECT_EQ(painter.TextOn(150), u"ニチ");
-  EXPECT_EQ(painter.FindAll(Kind::Frame, Rect{20, 132, 130, 152}.Inflated(3)).size(), 1u);
   EXPECT_NE(painter.FindText("Example 1 of 2:"), nullptr);
   EXPECT_EQ(painter.TextOn(234), u"日本");
   EXPECT_EQ(painter.TextOn(257), u"にほん");
@@ -343,24 +321,11 @@ TEST_F(ReadingsTest, FoundReadingsExamplesAndWrongTriesArePaintedInPlace) {
 TEST_F(ReadingsTest, MeaningsShowWhenRevealedOrKeptRevealed) {
   profile.settings.meaningsStayRevealed = true;
   Start();
-  EXPECT_EQ(Painted(drill).FindText("day, sun, Japan")->rect, (Rect{90, 10, 340, 45}));
+  EXPECT_NE(Painted(drill).FindText("day, sun, Japan"), nullptr);
   profile.settings.meaningsStayRevealed = false;
   EXPECT_EQ(Painted(drill).FindText("day, sun, Japan"), nullptr);
   drill.OnKeyDown(vk::kF3);
   EXPECT_NE(Painted(drill).FindText("day, sun, Japan"), nullptr);
-}
-
-TEST_F(ReadingsTest, HiddenReadingListsWordsWithoutReadingsOrMeanings) {
-  Start();
-  drill.OnClick(155, 135);  // KUN 0, hidden
-  windows.focused = kMainWindow;
-  const RecordingPainter painter = Painted(drill);
-  EXPECT_EQ(painter.TextOn(234), u"日");
-  EXPECT_TRUE(painter.GlyphsOn(257).empty());
-  EXPECT_EQ(painter.FindText("sun"), nullptr);
-  // Without the focus the input box is grey and has no caret.
-  EXPECT_EQ(painter.Find(Kind::StockFill, {86, 51, 199, 74})->brush, StockBrush::LightGrey);
-  EXPECT_EQ(painter.Find(Kind::Line, {90, 72, 106, 72}), nullptr);
 }
 
 }  // namespace

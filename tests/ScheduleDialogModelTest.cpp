@@ -20,65 +20,34 @@ class ScheduleDialogModelTest : public ::testing::Test {
   ScheduleDialogModel model{copy.schedule, copy.daysHigherLevels};
 };
 
-TEST_F(ScheduleDialogModelTest, LinesAlignLevelAndDays) {
-  const struct {
-    int level;
-    std::uint16_t days;
-    const char* line;
-  } cases[] = {
-      {0, 8, "           0                           8"},
-      {12, 45, "          12                          45"},
-      {100, 999, "          100                         999"},
+TEST_F(ScheduleDialogModelTest, OpensWithNoLevelAndEachStepLeavesTheViewAsTheLearnerExpects) {
+  EXPECT_EQ(model.view().lines[0], "           0                           8");
+  EXPECT_EQ(ScheduleDialogModel::FormatLine(100, 999), "          100                         999");
+  const auto view = [this] {
+    const auto& v = model.view();
+    return std::tuple(v.lines.size(), v.levelLabel, v.daysText, v.daysEnabled);
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.level);
-    EXPECT_EQ(ScheduleDialogModel::FormatLine(c.level, c.days), c.line);
-  }
-}
-
-TEST_F(ScheduleDialogModelTest, OpensWithNoLevelAndDeselectingKeepsTheTexts) {
-  EXPECT_EQ(model.view().lines.size(), 8u);
-  EXPECT_EQ(model.view().levelLabel, "");
-  EXPECT_FALSE(model.view().daysEnabled);
+  using V = std::tuple<std::size_t, std::string, std::string, bool>;
+  EXPECT_EQ(view(), (V{8, "", "", false}));
   EXPECT_EQ(model.view().higherLevelsText, "360");
   model.Select(3);
-  EXPECT_EQ(model.view().daysText, "40");
-  EXPECT_TRUE(model.view().daysEnabled);
-  model.Select(-1);
-  EXPECT_EQ(model.view().levelLabel, "3");
-  EXPECT_EQ(model.view().daysText, "40");
-  EXPECT_FALSE(model.view().daysEnabled);
-}
-
-TEST_F(ScheduleDialogModelTest, AddNextRepeatsTheLastLevelOrStartsAtEight) {
-  model.AddNext();
-  EXPECT_EQ(copy.schedule.size(), 9u);
+  EXPECT_EQ(view(), (V{8, "3", "40", true}));
+  model.Select(-1);  // deselecting keeps the texts
+  EXPECT_EQ(view(), (V{8, "3", "40", false}));
+  model.AddNext();  // repeats the last level
+  EXPECT_EQ(view(), (V{9, "8", "360", true}));
   EXPECT_EQ(copy.schedule.back(), 360);
-  EXPECT_EQ(model.view().levelLabel, "8");
-  EXPECT_EQ(model.view().daysText, "360");
-
-  copy.schedule.clear();
-  model.Open();
-  model.AddNext();
-  EXPECT_EQ(copy.schedule, std::vector<std::uint16_t>{8});
-  EXPECT_EQ(model.view().levelLabel, "0");
-}
-
-TEST_F(ScheduleDialogModelTest, RemoveLastDownToEmptyBlanksAndDisablesTheField) {
   copy.schedule = {8, 14};
   model.Open();
   model.RemoveLast();
-  EXPECT_EQ(model.view().levelLabel, "0");
-  EXPECT_EQ(model.view().daysText, "8");
-
+  EXPECT_EQ(view(), (V{1, "0", "8", true}));
   model.RemoveLast();
-  EXPECT_TRUE(model.view().lines.empty());
-  EXPECT_EQ(model.view().levelLabel, "");
-  EXPECT_EQ(model.view().daysText, "");
-  EXPECT_FALSE(model.view().daysEnabled);
-
+  EXPECT_EQ(view(), (V{0, "", "", false}));
   model.RemoveLast();  // nothing left to remove
   EXPECT_TRUE(copy.schedule.empty());
+  model.AddNext();  // an empty list starts at eight days
+  EXPECT_EQ(copy.schedule, std::vector<std::uint16_t>{8});
+  EXPECT_EQ(view(), (V{1, "0", "8", true}));
 }
 
 TEST_F(ScheduleDialogModelTest, ApplyStoresTheDaysOrRefusesZero) {

@@ -7,26 +7,17 @@ namespace {
 constexpr std::int64_t kDay = 86400;
 
 TEST(ScoreDeclineTest, CountsWholeDaysSinceTheLastDecline) {
-  struct Case {
-    const char* name;
-    std::int64_t last;
-    std::int64_t now;
-    std::uint16_t days;
-  };
   const std::int64_t t = 1'700'000'000;
-  const Case cases[] = {
-      {"just under a day", t, t + kDay - 1, 0},
-      {"exactly four days", t, t + 4 * kDay, 4},
-      {"stored time in the future", t + 5 * kDay, t, 0},
-      {"stored time 0", 0, t, static_cast<std::uint16_t>(t / kDay)},
-      {"more days than 16 bits hold", -100'000 * kDay, t, 65535},
-      {"extreme times", INT64_MIN, INT64_MAX, 65535},
-      {"after 2038", 2'200'000'000LL, 2'200'000'000LL + 3 * kDay, 3},
+  const struct {
+    std::int64_t last, now;
+    std::uint16_t days;
+  } cases[] = {
+      {t, t + kDay - 1, 0},         {t, t + 4 * kDay, 4},
+      {t + 5 * kDay, t, 0},         {0, t, static_cast<std::uint16_t>(t / kDay)},
+      {-100'000 * kDay, t, 65535},  {INT64_MIN, INT64_MAX, 65535},
+      {2'200'000'000LL, 2'200'000'000LL + 3 * kDay, 3},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(ElapsedDeclineDays(c.last, c.now), c.days);
-  }
+  for (const auto& c : cases) EXPECT_EQ(ElapsedDeclineDays(c.last, c.now), c.days) << c.last;
 }
 
 TEST(ScoreDeclineTest, LowersActiveScoresTowardsTheBaseline) {
@@ -58,33 +49,28 @@ TEST(ScoreDeclineTest, LowersActiveScoresTowardsTheBaseline) {
   }
 }
 
-TEST(ScoreDeclineTest, KeepsTheMasteryLevelWhenTheScoreFallsBelowTheThreshold) {
-  KanjiProgress record{0x3021, 92.0f, 3, true};
-  StudySettings settings;
-  settings.declineSchedule = {8, 8, 8, 40};  // 40 days at level 3: 92 - 50 * 5 / 40 = 85.75
-  ApplyScoreDecline(record, 5, settings);
-  EXPECT_FLOAT_EQ(record.score, 85.75f);
-  EXPECT_EQ(record.masteryLevel, 3);
-}
-
 TEST(ScoreDeclineTest, HandEditedSchedulesNeitherDivideByZeroNorIndexOutside) {
-  StudySettings settings;
-  settings.declineSchedule = {0};
-  KanjiProgress zeroDays{0x3021, 100.0f, 0, true};
-  ApplyScoreDecline(zeroDays, 1, settings);
-  EXPECT_EQ(zeroDays.score, 50.0f);
-
-  settings.scoreBaseline = 0;
-  KanjiProgress zeroBaseline{0x3021, 100.0f, 0, true};
-  ApplyScoreDecline(zeroBaseline, 1, settings);
-  EXPECT_EQ(zeroBaseline.score, 0.0f);
-
-  settings.scoreBaseline = 50;
-  settings.declineSchedule.clear();
-  settings.declineDaysHigherLevels = 0;
-  KanjiProgress noSchedule{0x3021, 100.0f, -1, true};
-  ApplyScoreDecline(noSchedule, 1, settings);
-  EXPECT_EQ(noSchedule.score, 50.0f);
+  const struct {
+    std::vector<std::uint16_t> schedule;
+    std::uint16_t higher, baseline;
+    std::int16_t level;
+    float score;
+  } cases[] = {
+      {{8, 8, 8, 40}, 360, 50, 3, 85.75f},  // 92 - 50 * 5 / 40, the level kept below mastery
+      {{0}, 360, 50, 0, 50.0f},
+      {{0}, 360, 0, 0, 0.0f},
+      {{}, 0, 50, -1, 50.0f},
+  };
+  for (const auto& c : cases) {
+    StudySettings settings;
+    settings.declineSchedule = c.schedule;
+    settings.declineDaysHigherLevels = c.higher;
+    settings.scoreBaseline = c.baseline;
+    KanjiProgress record{0x3021, c.level == 3 ? 92.0f : 100.0f, c.level, true};
+    ApplyScoreDecline(record, c.level == 3 ? 5 : 1, settings);
+    EXPECT_FLOAT_EQ(record.score, c.score);
+    EXPECT_EQ(record.masteryLevel, c.level);
+  }
 }
 
 }  // namespace

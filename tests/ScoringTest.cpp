@@ -23,17 +23,15 @@ class ScoringTest : public StudyTest {
 };
 
 TEST_F(ScoringTest, CardResultsMoveTheScoreByTheWeightedAverage) {
-  struct Case {
+  const struct {
     const char* name;
     std::uint16_t inertia;
     bool jumps;
     float score;
-    std::int16_t level;
-    std::int16_t result;
+    std::int16_t level, result;
     float newScore;
     std::int16_t newLevel;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"from the baseline", 4, true, 50, 0, 100, 62.5f, 0},
       {"crossing up jumps to 100", 4, true, 88, 2, 100, 100.0f, 3},
       {"crossing up without the jump", 4, false, 88, 2, 100, 91.0f, 3},
@@ -63,15 +61,13 @@ TEST_F(ScoringTest, MasteryIsJudgedBeforeTheScoreIsRoundedTo32Bits) {
 }
 
 TEST_F(ScoringTest, AdjustmentsAreClampedToZeroAndOneHundred) {
-  struct Case {
+  const struct {
     const char* name;
     float score;
     std::int16_t level;
-    float delta;
-    float newScore;
+    float delta, newScore;
     std::int16_t newLevel;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"small step", 50, 0, 2.5f, 52.5f, 0},
       {"above 100 from mastered: no new level", 95, 3, 20, 100, 3},
       {"above 100 from unmastered: one level", 85, 3, 20, 100, 4},
@@ -89,7 +85,7 @@ TEST_F(ScoringTest, AdjustmentsAreClampedToZeroAndOneHundred) {
   }
 }
 
-TEST_F(ScoringTest, PromotionRaisesTheLevelWhateverTheScoreAndDemotionKeepsIt) {
+TEST_F(ScoringTest, PromotionRaisesTheLevelUpToItsTypesTopAndDemotionKeepsTheScore) {
   Set(95, 4);
   profile.PromoteKanji(kKanji);
   EXPECT_EQ(Entry().masteryLevel, 5);
@@ -109,9 +105,7 @@ TEST_F(ScoringTest, PromotionRaisesTheLevelWhateverTheScoreAndDemotionKeepsIt) {
   profile.DecreaseMasteryLevel(kKanji);
   EXPECT_EQ(Entry().masteryLevel, 0);
   EXPECT_EQ(Entry().score, 95.0f);
-}
-
-TEST_F(ScoringTest, LevelsStopAtTheTopOfTheirTypeInsteadOfWrapping) {
+  // Levels stop at the top of their type instead of wrapping.
   Set(100, std::numeric_limits<std::int16_t>::max() - 1);
   for (int i = 0; i < 5000; ++i) profile.PromoteKanji(kKanji);
   EXPECT_EQ(Entry().masteryLevel, std::numeric_limits<std::int16_t>::max());
@@ -121,15 +115,12 @@ TEST_F(ScoringTest, LevelsStopAtTheTopOfTheirTypeInsteadOfWrapping) {
 }
 
 TEST_F(ScoringTest, ARevealCostsOneLevelButNeverTwo) {
-  struct Case {
+  const struct {
     const char* name;
     bool drops;
     float score;
-    std::int16_t level;
-    std::int16_t result;
-    std::int16_t newLevel;
-  };
-  const Case cases[] = {
+    std::int16_t level, result, newLevel;
+  } cases[] = {
       {"stays mastered", true, 100, 3, 100, 2}, {"falls below the threshold", true, 92, 3, 0, 2},
       {"was not mastered", true, 50, 2, 0, 1},  {"becomes mastered", true, 88, 2, 100, 2},
       {"at level 0", true, 50, 0, 0, 0},        {"without the setting", false, 100, 3, 100, 3},
@@ -152,8 +143,8 @@ TEST_F(ScoringTest, OperationsOnAnUnknownKanjiChangeNothing) {
   profile.DecreaseMasteryLevel(0x7777);
   ASSERT_EQ(profile.progress.size(), before.size());
   for (std::size_t i = 0; i < before.size(); ++i) {
-    EXPECT_EQ(profile.progress[i].score, before[i].score);
-    EXPECT_EQ(profile.progress[i].masteryLevel, before[i].masteryLevel);
+    EXPECT_EQ(std::pair(profile.progress[i].score, profile.progress[i].masteryLevel),
+              std::pair(before[i].score, before[i].masteryLevel));
   }
 }
 

@@ -52,8 +52,7 @@ TEST_F(SentenceIndexTest, MissingOrEmptyFileGivesAnEmptyIndexQuietly) {
   CodeString japanese{1};
   std::string english = "x";
   database.ReadSentence(8, japanese, english);
-  EXPECT_TRUE(japanese.empty());
-  EXPECT_TRUE(english.empty());
+  EXPECT_TRUE(japanese.empty() && english.empty());
 
   for (const bool bom : {false, true}) {
     WriteSentences("", bom);
@@ -94,24 +93,16 @@ TEST_F(SentenceIndexTest, ReadSentenceReadsBothTextsUpToTheEndOfTheLineOrFile) {
   std::string english;
 
   database.ReadSentence(8, japanese, english);
-  EXPECT_EQ(japanese, Units("犬"));
-  EXPECT_EQ(english, "");
+  EXPECT_EQ(std::pair(japanese, english), std::pair(Units("犬"), std::string()));
   EXPECT_EQ(database.sentenceFile.tellg(), 8 + 2 * 2);  // left just after the CR
-
   const std::int32_t last = OffsetOf(content, "猫");
   database.ReadSentence(last, japanese, english);
-  EXPECT_EQ(japanese, Units("猫だ。"));
-  EXPECT_EQ(english, "A cat");
-
+  EXPECT_EQ(std::pair(japanese, english), std::pair(Units("猫だ。"), std::string("A cat")));
   database.ReadSentence(OffsetOf(content, "cat"), japanese, english);  // inside the last line
-  EXPECT_EQ(japanese, Units("cat"));
-  EXPECT_EQ(english, "");
-
+  EXPECT_EQ(std::pair(japanese, english), std::pair(Units("cat"), std::string()));
   for (const std::int32_t offset : {-2, 100000, static_cast<std::int32_t>(0x7FFFFFFF)}) {
-    SCOPED_TRACE(offset);
     database.ReadSentence(offset, japanese, english);
-    EXPECT_TRUE(japanese.empty());
-    EXPECT_TRUE(english.empty());
+    EXPECT_TRUE(japanese.empty() && english.empty()) << offset;
   }
   // A failed read leaves the file usable.
   database.ReadSentence(last, japanese, english);

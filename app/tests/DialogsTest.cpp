@@ -1,4 +1,7 @@
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -62,7 +65,7 @@ TEST_F(DialogsTest, OptionsOkShowsWarningThenErrorAndStaysOpen) {
   EXPECT_EQ(shell->profile->settings.autoIntroduceThreshold, 75);
 }
 
-TEST_F(DialogsTest, OptionsOkThroughTheMenuStoresAndSaves) {
+TEST_F(DialogsTest, OptionsOkThroughTheMenuStoresAndSavesAndCancelSavesNothing) {
   QTimer::singleShot(0, [this] {
     auto* dialog = dynamic_cast<OptionsDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
@@ -81,32 +84,65 @@ TEST_F(DialogsTest, OptionsOkThroughTheMenuStoresAndSaves) {
   EXPECT_EQ(next->text(), "Next (Enter)");
   // The window that gets the focus when the main window is active again.
   EXPECT_EQ(shell->mainWindow->focusWidget(), shell->windows.Widget(shell->readingsHandle));
-}
-
-TEST_F(DialogsTest, OptionsCancelSavesNothing) {
   QTimer::singleShot(0, [this] {
     auto* dialog = dynamic_cast<OptionsDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
-    Find<QLineEdit>(dialog, ControlId::kScoreInertia)->setText("7");
+    Find<QLineEdit>(dialog, ControlId::kScoreInertia)->setText("2");
     Find<QPushButton>(dialog, ControlId::kCancel)->click();
   });
   std::filesystem::remove(dir / "user_profile.vlu");
   shell->HandleCommand(shell->mainHandle, Shell::kCmdOptions);
-  EXPECT_EQ(shell->profile->settings.scoreInertia, 4);
+  EXPECT_EQ(shell->profile->settings.scoreInertia, 7);
   EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu"));
 }
 
-TEST_F(DialogsTest, OnlyMasteredDisablesKeepMasteredInFillIn) {
+TEST_F(DialogsTest, OptionsFollowTheTemplatesTabOrderWithEveryLabelClearOfItsNeighbours) {
   OptionsDialog dialog(*shell->profile, shell->system, shell->windows, shell->mainWindow.get());
-  auto* only = Find<QCheckBox>(&dialog, ControlId::kFillInOnlyMastered);
-  auto* keep = Find<QCheckBox>(&dialog, ControlId::kKeepMasteredInFillIn);
-  keep->setChecked(false);
-  only->setChecked(true);
-  EXPECT_TRUE(keep->isChecked());
-  EXPECT_FALSE(keep->isEnabled());
-  only->setChecked(false);
-  EXPECT_TRUE(keep->isChecked());
-  EXPECT_TRUE(keep->isEnabled());
+  using namespace ControlId;
+  const std::vector<int> order = {
+      kScoreBaseline, kMasteryThreshold, kScoreInertia, kSelectionDistribution, kUseScoreDecline,
+      kSchedule, kMasteryJumpsTo100, kMeaningsStayRevealed, kRevealMeaningsOnComplete,
+      kReverseSpaceEnter, kUseAutoIntroduce, kAutoIntroduceThreshold, kIntroduceCount,
+      kAllowUnlimitedGuesses, kKeepMasteredInReadings, kRevealDropsMasteryLevel,
+      kDrillAffectsMasteryScore, kFillInOnlyMastered, kKeepMasteredInFillIn, kReadingTypeAll,
+      kReadingTypeOn, kReadingTypeKun, kOk, kCancel};
+  std::vector<int> chain;
+  QWidget* w = dialog.Control(kScoreBaseline);
+  for (int step = 0; step < 200 && chain.size() < order.size(); ++step, w = w->nextInFocusChain()) {
+    for (const int id : order) {
+      if (dialog.Control(id) == w) chain.push_back(id);
+    }
+  }
+  EXPECT_EQ(chain, order);
+  // No check box's or radio button's text is cut, no control runs into another, and none sits
+  // on a group's title or frame.
+  std::vector<QWidget*> controls;
+  for (const int id : order) {
+    auto* b = qobject_cast<QAbstractButton*>(dialog.Control(id));
+    if (b && !qobject_cast<QPushButton*>(b) && !b->text().isEmpty()) {
+      EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
+    }
+    controls.push_back(dialog.Control(id));
+  }
+  for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect frame = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                       QStyle::SC_GroupBoxFrame, group);
+    const int line = group->y() + std::max(frame.top(), group->fontMetrics().height());
+    for (QWidget* c : controls) {
+      EXPECT_TRUE(!group->geometry().contains(c->geometry()) || c->y() > line)
+          << c->objectName().toStdString();
+    }
+  }
+  for (QWidget* a : controls) {
+    for (QWidget* b : controls) {
+      EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()))
+          << a->objectName().toStdString() << " " << b->objectName().toStdString();
+    }
+  }
 }
 
 TEST_F(DialogsTest, ScheduleDialogEditsTheCopyThroughItsButtons) {
@@ -119,7 +155,13 @@ TEST_F(DialogsTest, ScheduleDialogEditsTheCopyThroughItsButtons) {
   auto* apply = Find<QPushButton>(&dialog, ControlId::kApply);
   auto* level = Find<QLabel>(&dialog, ControlId::kLevelLabel);
   ASSERT_TRUE(list && days && apply && level);
-  EXPECT_FALSE(days->isEnabled());
+  // Opened with the focus in the list, and still no level selected.
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  QApplication::processEvents();
+  EXPECT_TRUE(list->hasFocus());
+  EXPECT_EQ(level->text(), "");
+  EXPECT_FALSE(days->isEnabled() || apply->isEnabled());
   list->setCurrentRow(1);
   EXPECT_EQ(level->text(), "1");
   EXPECT_EQ(days->text(), "14");

@@ -49,19 +49,17 @@ void ExpectSharedFace(const QImage& image, int panelBottom) {
   EXPECT_EQ(QColor(image.pixel(635, 435)), QColor(255, 255, 240));               // ivory background
 }
 
-TEST_F(ScreenshotTest, ReadingsFaceShowsTheKanjiInItsBox) {
-  const QImage image = Render(shell->readingsWindow, "readings");
-  ASSERT_EQ(image.size(), QSize(640, 440));
-  ExpectSharedFace(image, 400);
-  EXPECT_GT(DarkPixels(image, QRect(11, 11, 58, 58)), 100);  // the 54-pixel kanji
-}
-
-TEST_F(ScreenshotTest, FillInFaceShowsTheKanjiInItsBox) {
-  shell->HandleCommand(shell->mainHandle, Shell::kCmdFillIn);
-  const QImage image = Render(shell->fillInWindow, "fill-in");
-  ASSERT_EQ(image.size(), QSize(640, 440));
-  ExpectSharedFace(image, 100);
-  EXPECT_GT(DarkPixels(image, QRect(11, 11, 58, 58)), 100);
+TEST_F(ScreenshotTest, BothFacesShowTheKanjiInItsBox) {
+  for (const auto& [command, name, panelBottom] :
+       {std::tuple(Shell::kCmdReadings, "readings", 400), std::tuple(Shell::kCmdFillIn, "fill-in", 100)}) {
+    shell->HandleCommand(shell->mainHandle, command);
+    QWidget* window = command == Shell::kCmdFillIn ? static_cast<QWidget*>(shell->fillInWindow)
+                                                   : shell->readingsWindow;
+    const QImage image = Render(window, name);
+    ASSERT_EQ(image.size(), QSize(640, 440));
+    ExpectSharedFace(image, panelBottom);
+    EXPECT_GT(DarkPixels(image, QRect(11, 11, 58, 58)), 100);  // the 54-pixel kanji
+  }
 }
 
 TEST_F(ScreenshotTest, DialogsAreRenderedForReview) {

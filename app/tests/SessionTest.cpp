@@ -1,4 +1,7 @@
+#include <QDialog>
+#include <QScreen>
 #include <QTextEdit>
+#include <QTimer>
 #include <clocale>
 #include <cstdint>
 #include <sstream>
@@ -108,37 +111,37 @@ TEST_F(SessionTest, FillInCardTypedThroughTheWindowMovesTheScore) {
   EXPECT_FLOAT_EQ(line.score, 51.5f);
 }
 
-TEST_F(SessionTest, ProfileKeepsItsFullStopUnderADecimalCommaLocale) {
-  const std::string before = std::setlocale(LC_ALL, nullptr);
-  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-    GTEST_SKIP() << "no locale with a decimal comma installed";
-  }
-  WriteDataSet();
-  const bool started = StartShell();
-  shell->mainWindow->close();
-  std::setlocale(LC_ALL, before.c_str());
-  ASSERT_TRUE(started);
-  EXPECT_NE(ReadBytes(dir / "user_profile.vlu").find("4.50000"), std::string::npos);
-}
-
-TEST_F(SessionTest, ExitAlsoKeepsTheNoteBeingEdited) {
+TEST_F(SessionTest, ExitKeepsTheNoteAndTheSecondRunReadsTheSavedProfileSilently) {
   WriteDataSet();
   ASSERT_TRUE(StartShell());
   shell->notesWindow->edit()->setPlainText("line one\nline two");
   EXPECT_TRUE(shell->HandleCommand(shell->mainHandle, Shell::kCmdExit));
   EXPECT_TRUE(HoldsNote(ReadBytes(dir / "kanji_notes.dat"), u"line one\rline two"));
-}
-
-TEST_F(SessionTest, SecondRunReadsTheSavedProfileSilently) {
-  WriteDataSet();
-  ASSERT_TRUE(StartShell());
-  shell->mainWindow->close();
   shell.reset();
   messages.clear();
-
   ASSERT_TRUE(StartShell());
   EXPECT_TRUE(messages.empty()) << messages.front().text;
   EXPECT_NE(shell->readingsDrill->cardKanji, nullptr);
+}
+
+TEST_F(SessionTest, ABoxOwnedByTheMainWindowBeforeItIsShownOpensCentredOnTheScreen) {
+  WriteDataSet();
+  ASSERT_TRUE(StartShell());
+  shell->mainWindow->hide();
+  shell->system.answerMessage = nullptr;
+  QRect box;
+  QWidget* parent = shell->mainWindow.get();
+  QTimer::singleShot(0, [&] {
+    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      box = modal->frameGeometry();
+      parent = modal->parentWidget();
+      modal->done(0);
+    }
+  });
+  shell->system.ShowMessage("Introduced 10 kanji.", "Veltrane", shell->mainHandle);
+  EXPECT_EQ(parent, nullptr);
+  const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+  EXPECT_LE((box.center() - centre).manhattanLength(), 4) << box.x() << "," << box.y();
 }
 
 TEST_F(SessionTest, MissingDataFileEndsTheProgramWithItsMessage) {
