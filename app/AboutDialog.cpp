@@ -17,6 +17,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
       {"The Veltrane developers", Dlu(0, 18, 125, 8)},
       {"dev@veltrane.example", Dlu(2, 26, 120, 8)},
       {"https://veltrane.example/", Dlu(2, 38, 120, 8)},
+      {"Licence: GNU GPL 3 or later", Dlu(2, 46, 120, 8)},
   };
   for (const auto& line : lines) {
     auto* label = new QLabel(line.text, this);

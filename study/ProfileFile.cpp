@@ -61,11 +61,16 @@ void AppendFloat(std::string& out, float value) {
   std::string number;
   Append(number, "%#g", static_cast<double>(value));
   const std::string separator = std::localeconv()->decimal_point;
-  if (separator != ".") {
-    const std::size_t at = number.find(separator);
-    if (at != std::string::npos) number.replace(at, separator.size(), ".");
+  // Copied around the separator rather than replaced in place: GCC 12 warns falsely about
+  // overlapping copies in an in-place replace.
+  const std::size_t at = separator == "." ? std::string::npos : number.find(separator);
+  if (at == std::string::npos) {
+    out += number;
+    return;
   }
-  out += number;
+  out.append(number, 0, at);
+  out += '.';
+  out.append(number, at + separator.size());
 }
 
 void AppendLine(std::string& out, const std::string& value, const char* comment) {
