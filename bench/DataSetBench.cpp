@@ -192,6 +192,39 @@ BENCHMARK(BM_ReadAndDecodeBaseline)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5);
 
+// What the records' allocations cost alone: as many small arrays as LoadAll allocates at the
+// scale, each written and kept, with no file read at all. Set against four times the floor it
+// shows how much of the load the record layout spends before any parsing.
+void BM_LoadAllocationsAlone(benchmark::State& state) {
+  const std::filesystem::path& folder = DataSetFolder(static_cast<int>(state.range(0)));
+  std::uint64_t count = 0;
+  {
+    KanjiDatabase database(BenchJisTable(), BenchSystem(), folder);
+    const std::uint64_t before = AllocationCount();
+    database.LoadAll();
+    count = AllocationCount() - before;
+  }
+  std::vector<std::vector<std::uint16_t>> arrays;
+  arrays.reserve(count);
+  for (auto _ : state) {
+    state.PauseTiming();
+    arrays.clear();
+    state.ResumeTiming();
+    for (std::uint64_t i = 0; i < count; ++i) {
+      arrays.emplace_back(2 + i % 4, static_cast<std::uint16_t>(i));
+    }
+    benchmark::DoNotOptimize(arrays.data());
+  }
+  state.counters["allocs"] = static_cast<double>(count);
+}
+BENCHMARK(BM_LoadAllocationsAlone)
+    ->ArgName("percent")
+    ->Arg(25)
+    ->Arg(50)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+
 // What the Readings drill asks when a card shows a kanji found in 5,000 examples.
 void BM_ExamplesContainingThenForReading(benchmark::State& state) {
   KanjiDatabase& database = LoadedDataSet();

@@ -67,7 +67,7 @@ class HostileBuildTest : public ::testing::Test {
                                     "字 [じ] /(1) letter/(9999999999) sign/\n"
                                     "語 [ご] /(n) word/\n"));
     WriteBytes(dir / "examples.utf",
-               "A: 漢\r字です。\tThey\tare kanji.\r\x01#ID=1\r\n"
+               "\xEF\xBB\xBF" "A: 漢\r字です。\tThey\tare kanji.\r\x01#ID=1\r\n"
                "B: 漢字\r\x7F" "です\n"
                "A: 語\xC0\x8D" "です。\tA word.#ID=2\n"
                "B: 語\n"
