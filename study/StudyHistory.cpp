@@ -86,8 +86,10 @@ StudyHistory::~StudyHistory() {
 }
 
 bool StudyHistory::Open() {
-  const int opened = sqlite3_open_v2(path_.c_str(), &db_,
-                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  // One thread uses the connection: SQLite need not lock it on every call.
+  const int opened =
+      sqlite3_open_v2(path_.c_str(), &db_,
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   if (opened != SQLITE_OK) {
     GiveUp(opened);
     return false;
