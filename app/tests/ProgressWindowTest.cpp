@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "app/DrillWindow.h"
 #include "app/KanjiGridView.h"
@@ -153,6 +154,10 @@ TEST_F(ProgressWindowTest, ShowsTheHistoryAndOneKanjiInDetail) {
   QDir().mkpath(VELTRANE_SCREENSHOT_DIR);
   image.save(QString(VELTRANE_SCREENSHOT_DIR) + "/progress.png");
   EXPECT_EQ(image.size(), QSize(1180, 820));
+  // The leech list, reached by its mnemonic.
+  QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
+  window->grab().save(QString(VELTRANE_SCREENSHOT_DIR) + "/progress-failing.png");
+  EXPECT_NE(window->findChild<QTreeWidget*>()->topLevelItemCount(), 0);
 }
 
 }  // namespace
