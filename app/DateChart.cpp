@@ -6,7 +6,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-DateChart::DateChart(QWidget* parent) : QChartView(parent) {
+DateChart::DateChart(const std::vector<DateSeries>& series, QWidget* parent) : QChartView(parent) {
   auto* chart = new QChart();
   chart->setMargins(QMargins(4, 4, 4, 4));
   chart->setBackgroundRoundness(0);
@@ -24,31 +24,31 @@ DateChart::DateChart(QWidget* parent) : QChartView(parent) {
   }
   chart->addAxis(dates_, Qt::AlignBottom);
   chart->addAxis(values_, Qt::AlignLeft);
+  for (const DateSeries& s : series) AddSeries(chart, s);
   setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   setFocusPolicy(Qt::NoFocus);
 }
 
-int DateChart::AddSeries(const QString& name, QColor colour, bool filled, Qt::PenStyle style) {
+void DateChart::AddSeries(QChart* chart, const DateSeries& series) {
   auto* line = new QLineSeries();
-  line->setName(name);
+  line->setName(series.name);
   QAbstractSeries* shown = line;
-  if (filled) {
+  if (series.filled) {
     auto* area = new QAreaSeries(line);
-    area->setName(name);
-    QColor fill = colour;
+    area->setName(series.name);
+    QColor fill = series.colour;
     fill.setAlpha(110);
     area->setBrush(fill);
-    area->setPen(QPen(colour, 1.5));
+    area->setPen(QPen(series.colour, 1.5));
     shown = area;
   } else {
-    line->setPen(QPen(colour, 2, style));
+    line->setPen(QPen(series.colour, 2, series.style));
   }
-  chart()->addSeries(shown);
+  chart->addSeries(shown);
   shown->attachAxis(dates_);
   shown->attachAxis(values_);
   lines_.push_back(line);
-  return static_cast<int>(lines_.size()) - 1;
 }
 
 void DateChart::SetPoints(int series, const QList<QPointF>& points) {

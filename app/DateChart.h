@@ -11,17 +11,24 @@ class QDateTimeAxis;
 class QLineSeries;
 class QValueAxis;
 
-// A chart of values over dates (lines, or lines filled down to zero), built once and refilled
-// whenever the window's figures change. Points are (milliseconds since 1970, value).
+// One line of a DateChart: filled lines are areas down to zero.
+struct DateSeries {
+  QString name;
+  QColor colour;
+  bool filled = false;
+  Qt::PenStyle style = Qt::SolidLine;
+};
+
+// A chart of values over dates, built once and refilled whenever the window's figures change.
+// Points are (milliseconds since 1970, value).
 class DateChart : public QChartView {
   Q_OBJECT
 
  public:
-  explicit DateChart(QWidget* parent = nullptr);
+  // The series are numbered in this order for SetPoints. They are all made here because a
+  // series added once the chart is in its view leaves the date axis without labels (Qt 6.4).
+  explicit DateChart(const std::vector<DateSeries>& series, QWidget* parent = nullptr);
 
-  // Adds a series; returns its number for SetPoints.
-  int AddSeries(const QString& name, QColor colour, bool filled,
-                Qt::PenStyle style = Qt::SolidLine);
   void SetPoints(int series, const QList<QPointF>& points);
   // The span of dates shown and the labels' format ("d MMM").
   void SetDates(const QDateTime& from, const QDateTime& to, const QString& format);
@@ -34,6 +41,7 @@ class DateChart : public QChartView {
   static qreal DayPoint(std::int32_t day);
 
  private:
+  void AddSeries(QChart* chart, const DateSeries& series);
   void FitValues();
 
   QDateTimeAxis* dates_;

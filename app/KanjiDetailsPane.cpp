@@ -34,11 +34,10 @@ KanjiDetailsPane::KanjiDetailsPane(const QFont& kanjiFont, QWidget* parent) : QF
   note_->setTextFormat(Qt::PlainText);
   note_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  chart_ = new DateChart();
+  chart_ = new DateChart({{"Mastered", QColor(80, 160, 100), false, Qt::DashLine},
+                          {"Score", QColor(40, 90, 170), false}});
   chart_->SetValueRange(0, 100);
   chart_->setMinimumHeight(150);
-  thresholdSeries_ = chart_->AddSeries("Mastered", QColor(80, 160, 100), false, Qt::DashLine);
-  scoreSeries_ = chart_->AddSeries("Score", QColor(40, 90, 170), false);
 
   auto* text = new QVBoxLayout();
   text->addWidget(meaning_);
@@ -76,8 +75,8 @@ void KanjiDetailsPane::Show(const KanjiDetails& details) {
     const qreal to = std::max(points.back().x(), from + 2 * 86400000.0);
     chart_->SetDates(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(from)),
                      QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(to)), "d MMM yy");
-    chart_->SetPoints(thresholdSeries_, {{from, details.masteryThreshold}, {to, details.masteryThreshold}});
-    chart_->SetPoints(scoreSeries_, points);
+    chart_->SetPoints(kThresholdSeries, {{from, details.masteryThreshold}, {to, details.masteryThreshold}});
+    chart_->SetPoints(kScoreSeries, points);
   }
 }
 

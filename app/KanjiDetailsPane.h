@@ -42,6 +42,6 @@ class KanjiDetailsPane : public QFrame {
   QLabel* standing_;
   QLabel* note_;
   DateChart* chart_;
-  int scoreSeries_ = 0;
-  int thresholdSeries_ = 0;
+  static constexpr int kThresholdSeries = 0;
+  static constexpr int kScoreSeries = 1;
 };

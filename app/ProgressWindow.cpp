@@ -254,22 +254,19 @@ QWidget* ProgressWindow::BuildTabs() {
   chooser->addWidget(rangeLabel);
   chooser->addWidget(range_);
   chooser->addStretch();
-  cardsChart_ = new DateChart();
-  cardsChart_->AddSeries("Cards", QColor(48, 150, 78), true);
+  cardsChart_ = new DateChart({{"Cards", QColor(48, 150, 78), true}});
   connect(range_, &QComboBox::currentIndexChanged, this,
           [this] { ShowCardsPerDay(range_->currentData().toInt()); });
   cardsLayout->addLayout(chooser);
   cardsLayout->addWidget(cardsChart_, 1);
   tabs_->addTab(cards, "&Cards per day");
 
-  kanjiChart_ = new DateChart();
-  kanjiChart_->AddSeries("Active", QColor(246, 160, 80), true);
-  kanjiChart_->AddSeries("Mastered", QColor(44, 128, 114), true);
+  kanjiChart_ = new DateChart(
+      {{"Active", QColor(246, 160, 80), true}, {"Mastered", QColor(44, 128, 114), true}});
   kanjiChart_->ShowLegend(true);
   tabs_->addTab(kanjiChart_, "Kanji &over time");
 
-  firstTryChart_ = new DateChart();
-  firstTryChart_->AddSeries("Right at the first try", QColor(33, 84, 132), false);
+  firstTryChart_ = new DateChart({{"Right at the first try", QColor(33, 84, 132), false}});
   firstTryChart_->SetValueRange(0, 100);
   firstTryChart_->SetValueFormat("%d%%");
   tabs_->addTab(firstTryChart_, "Right at first &try");

@@ -129,7 +129,8 @@ TEST_F(ProgressModelTest, EmptyHistoryShowsTheProfileAlone) {
 }
 
 TEST_F(ProgressModelTest, StatesFollowTheStudyListWithBandsByScoreAndLevel) {
-  Activate({{0x3022, 10}, {0x3023, 30}, {0x3024, 60}, {0x3025, 80}, {0x3026, 90},
+  // Scores on the edges of the bands, and the mastery threshold itself.
+  Activate({{0x3022, 10}, {0x3023, 25}, {0x3024, 50}, {0x3025, 75}, {0x3026, 90},
             {0x3027, 95}, {0x3028, 100}, {0x3029, 99}});
   const std::int16_t levels[] = {0, 0, 0, 0, 0, 2, 3, 9};
   for (int i = 0; i < 8; ++i) profile.progress[static_cast<std::size_t>(i + 1)].masteryLevel = levels[i];
@@ -253,14 +254,14 @@ TEST_F(ProgressModelTest, LeechesAreTheRecentMissesAndFalls) {
   reviews.push_back(Card(time++, 0x3021, ReviewOutcome::Introduced, 20, 20));  // not a card
   reviews.push_back(Card(time++, 0x3022, ReviewOutcome::Study, 45, 42));
   reviews.push_back(Card(time++, 0x3021, ReviewOutcome::Complete, 40, 30, 1));
-  reviews.push_back(Card(time++, 0x3023, ReviewOutcome::Right, 80, 68));
+  reviews.push_back(Card(time++, 0x3023, ReviewOutcome::Right, 80, 70));
   reviews.push_back(Card(time++, 0x3021, ReviewOutcome::Right, 30, 20));
   Compute(reviews, time);
   const std::vector<Leech>& leeches = model.Leeches();
   const Leech expected[] = {
       {0x3021, 3, 2, 40, 20},  // two misses and a fall
       {0x3022, 2, 2, 8, 50},
-      {0x3023, 1, 0, 12, 50},  // no miss, but a fall
+      {0x3023, 1, 0, 10, 50},  // no miss, but a fall
   };
   ASSERT_EQ(leeches.size(), std::size(expected));
   for (std::size_t i = 0; i < leeches.size(); ++i) {
