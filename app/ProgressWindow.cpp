@@ -153,12 +153,15 @@ ProgressWindow::ProgressWindow(const UserProfile& profile, const KanjiDatabase& 
   split->addWidget(BuildGrid());
   auto* right = new QSplitter(Qt::Vertical);
   details_ = new KanjiDetailsPane(mincho_);
+  details_->setMinimumHeight(300);
   right->addWidget(details_);
   right->addWidget(BuildTabs());
   right->setStretchFactor(1, 1);
+  right->setChildrenCollapsible(false);
   split->addWidget(right);
-  split->setStretchFactor(0, 3);
-  split->setStretchFactor(1, 2);
+  split->setChildrenCollapsible(false);
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(BuildSummary());
   layout->addWidget(BuildCalendar());
@@ -271,6 +274,12 @@ QWidget* ProgressWindow::BuildTabs() {
   firstTryChart_->SetValueFormat("%d%%");
   tabs_->addTab(firstTryChart_, "Right at first &try");
 
+  auto* failing = new QWidget();
+  auto* failingLayout = new QVBoxLayout(failing);
+  auto* failingTitle = new QLabel(
+      "<b>Kanji that keep failing</b>: the most misses among your last 200 cards, or a score "
+      "that fell. A few extra minutes with their notes and examples go a long way.");
+  failingTitle->setWordWrap(true);
   leeches_ = new QTreeWidget();
   leeches_->setRootIsDecorated(false);
   leeches_->setHeaderLabels({"Kanji", "Meaning", "Misses", "Cards", "Score fell by", "Score now"});
@@ -279,7 +288,9 @@ QWidget* ProgressWindow::BuildTabs() {
   connect(leeches_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (item != nullptr) ShowKanji(static_cast<KanjiCode>(item->data(0, Qt::UserRole).toUInt()));
   });
-  tabs_->addTab(leeches_, "Kanji that keep &failing");
+  failingLayout->addWidget(failingTitle);
+  failingLayout->addWidget(leeches_, 1);
+  tabs_->addTab(failing, "Keep &failing");
   return tabs_;
 }
 
@@ -335,6 +346,10 @@ void ProgressWindow::FillSummary() {
     text += QString("%1% of the study list mastered.")
                 .arg(QString::number(100.0 * static_cast<double>(model_.CountIn(KanjiStage::Mastered)) /
                                          static_cast<double>(listed), 'f', 1));
+  }
+  if (sources_.isRecording && !sources_.isRecording()) {
+    text += "<br><i>Your history could not be opened this time, so today's cards are not "
+            "counted here.</i>";
   }
   streakLine_->setText(text + "</p>");
 }

@@ -33,6 +33,8 @@ struct ProgressSources {
   std::function<std::int64_t()> now;
   // The learner's time zone between two times.
   std::function<LocalTimeZone(std::int64_t from, std::int64_t to)> timeZone;
+  // Whether the history is being recorded this run; unset counts as yes.
+  std::function<bool()> isRecording;
 };
 
 // Kanji > Progress...: the study list as a grid coloured by how well each kanji is known, a

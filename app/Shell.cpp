@@ -27,6 +27,7 @@
 #include "app/SystemTimeZone.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
+#include "study/StudyHistory.h"
 #include "study/UserProfile.h"
 #include "text/JisTable.h"
 #include "text/KanjiDatabase.h"
@@ -93,6 +94,10 @@ bool Shell::StartApplication() {
                                           directory_);
   profile->mainWindow = mainHandle;
   profile->LoadProfile();
+  // Opened after the profile's own messages and before the first cards, whose introductions
+  // it records; it reads no rows here.
+  history = std::make_unique<StudyHistory>(directory_, system, mainHandle);
+  profile->reviewLog = history.get();
 
   auto host = [this](WindowHandle window) {
     return DrillHost{*database, *profile,         *jis,       fonts,
@@ -266,7 +271,10 @@ void Shell::AttachKanjiSearch() {
 void Shell::ShowProgress() {
   if (progressWindow == nullptr) {
     ProgressSources sources;
-    sources.readHistory = [] { return std::vector<ReviewRecord>(); };
+    sources.readHistory = [this] {
+      return history ? history->ReadReviews() : std::vector<ReviewRecord>();
+    };
+    sources.isRecording = [this] { return history && history->IsRecording(); };
     sources.now = [this] { return clock.SecondsSince1970(); };
     sources.timeZone = SystemTimeZone;
     progressWindow = new ProgressWindow(*profile, *database, *jis, std::move(sources),

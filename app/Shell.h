@@ -30,6 +30,7 @@ class QPainter;
 class QWidget;
 class ReadingsDrill;
 class SentencesDialog;
+class StudyHistory;
 class UserProfile;
 
 // The program: the data, the profile, the two drills and their windows, and the routing of
@@ -126,6 +127,8 @@ class Shell : public ShellWindows {
   std::unique_ptr<MainWindow> mainWindow;  // owns the drill windows and the notes window
   NotesDialog* notesWindow = nullptr;
   ProgressWindow* progressWindow = nullptr;  // owned by the main window, made on first use
+  // The learner's history; made before the profile, which records into it, and outlives it.
+  std::unique_ptr<StudyHistory> history;
   std::unique_ptr<UserProfile> profile;
   DrillFonts fonts;
   DrillWindow* fillInWindow = nullptr;

@@ -7,16 +7,15 @@
 #include "text/KanjiCode.h"
 
 // A learner's history of `count` rows in time order for the benchmarks and the paint probe:
-// kanji introduced ten at a time in study-list order, then about 140 cards a day over the ones
-// introduced so far, ending at `end` (seconds since 1970), with a few days skipped and a mix of
+// kanji introduced ten at a time in study-list order, then 40 to 240 cards a day (140 on average)
+// over the ones introduced so far, ending at `end` (seconds since 1970), with a few days skipped and a mix of
 // every outcome. The same arguments always give the same rows.
 inline std::vector<ReviewRecord> SyntheticHistory(const std::vector<KanjiCode>& studyList,
                                                   std::size_t count, std::int64_t end) {
   std::vector<ReviewRecord> rows;
   if (studyList.empty()) return rows;
   rows.reserve(count);
-  constexpr std::size_t kCardsPerDay = 140;
-  const std::int64_t days = static_cast<std::int64_t>(count / kCardsPerDay) + 1;
+  const std::int64_t days = static_cast<std::int64_t>(count / 140) + 1;
   std::int64_t time = end - days * 86400;
   std::uint32_t random = 12345;
   auto next = [&random] { return (random = random * 1103515245u + 12345u) >> 16; };
@@ -35,7 +34,8 @@ inline std::vector<ReviewRecord> SyntheticHistory(const std::vector<KanjiCode>& 
       rows.push_back(row);
       ++introduced;
     }
-    for (std::size_t i = 0; i < kCardsPerDay && rows.size() < count; ++i) {
+    const std::size_t cards = 40 + next() % 201;
+    for (std::size_t i = 0; i < cards && rows.size() < count; ++i) {
       const std::size_t which = next() % introduced;
       ReviewRecord row;
       row.time = time + static_cast<std::int64_t>(i) * 20;
@@ -56,5 +56,8 @@ inline std::vector<ReviewRecord> SyntheticHistory(const std::vector<KanjiCode>& 
       rows.push_back(row);
     }
   }
+  // Skipped days make the span longer than planned: the last card comes an hour before end.
+  const std::int64_t shift = end - 3600 - rows.back().time;
+  for (ReviewRecord& row : rows) row.time += shift;
   return rows;
 }

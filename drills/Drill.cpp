@@ -40,7 +40,12 @@ void Drill::OnChar(char character) {
 }
 
 void Drill::DecreaseMasteryLevel() {
-  if (cardProgress != nullptr && cardProgress->masteryLevel > 0) --cardProgress->masteryLevel;
+  if (cardProgress != nullptr && cardProgress->masteryLevel > 0) {
+    const KanjiProgress before = *cardProgress;
+    --cardProgress->masteryLevel;
+    // Only a level that really fell is history; the card itself goes on.
+    RecordCardEnd(ReviewOutcome::LevelDown, 0.0f, before);
+  }
   host_.windows.Repaint(host_.window);
 }
 
@@ -136,6 +141,21 @@ void Drill::ShowSentences() {
   host_.sentences.Show();
   host_.sentences.BringToTop();
   host_.sentences.MoveSelectionToStart();
+}
+
+void Drill::RecordCardEnd(ReviewOutcome outcome, float cardResult, const KanjiProgress& before) {
+  ReviewRecord record;
+  record.kanji = before.code;
+  record.drill = Kind();
+  record.outcome = outcome;
+  record.cardScore = cardResult;
+  record.scoreBefore = before.score;
+  record.levelBefore = before.masteryLevel;
+  record.scoreAfter = cardProgress->score;
+  record.levelAfter = cardProgress->masteryLevel;
+  record.attemptsUsed = attemptsUsed;
+  record.wrongTries = wrongCount;
+  lastReviewId = host_.profile.RecordReview(record);
 }
 
 bool Drill::TakesInput() const {

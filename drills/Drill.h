@@ -6,6 +6,7 @@
 
 #include "drills/DrillHost.h"
 #include "platform/WindowHandle.h"
+#include "study/ReviewRecord.h"
 #include "text/CodeString.h"
 #include "text/KanjiCode.h"
 #include "text/RomajiConverter.h"
@@ -77,6 +78,12 @@ class Drill {
   void FindWordSentences(const CodeString& word);
   // Puts the sentences of sentenceOffsets into the sentences window and brings it up.
   void ShowSentences();
+  // Records in the learner's history how the current card ended (or the level drop): the
+  // outcome, the card's own result (Readings percent, Fill-in change in points), the kanji's
+  // score and level in before (taken before the study model heard of the card) and now, and
+  // the card's counters. Every card end passes through here; the record's id goes into
+  // lastReviewId (0 when nothing was recorded).
+  void RecordCardEnd(ReviewOutcome outcome, float cardResult, const KanjiProgress& before);
 
   // Whether typed answers are taken: attempts left, not complete, not scored.
   bool TakesInput() const;
@@ -109,8 +116,11 @@ class Drill {
   bool scoreShown = false;
   bool cardFinished = false;
   std::vector<std::int32_t> sentenceOffsets;
+  std::int64_t lastReviewId = 0;  // the history record of the last card end
 
  protected:
+  // Which drill this is, as the history names it.
+  virtual ReviewDrill Kind() const = 0;
   // Grades the answer SubmitAnswer completed and checks for the end of the card.
   virtual void GradeAnswer() = 0;
   // Tab: nothing unless the drill says otherwise.

@@ -202,9 +202,11 @@ void FillInDrill::ScoreFillIn() {
   }
   scoreShown = true;
   cardFinished = true;
+  const KanjiProgress before = *cardProgress;
   if (!host_.profile.settings.fillInNoMasteryEffect) {
     host_.profile.AdjustScore(cardKanji->code, scoreDelta);
   }
+  RecordCardEnd(complete ? ReviewOutcome::Right : ReviewOutcome::Wrong, scoreDelta, before);
 }
 
 void FillInDrill::OnKeyDown(int virtualKey) {

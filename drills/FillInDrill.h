@@ -61,6 +61,7 @@ class FillInDrill : public Drill {
  protected:
   void GradeAnswer() override;
   WindowHandle NextButton() const override { return Button(kNextEntry); }
+  ReviewDrill Kind() const override { return ReviewDrill::FillIn; }
 
  private:
   WindowHandle Button(std::size_t entry) const {

@@ -149,7 +149,7 @@ void ReadingsDrill::GradeReadings() {
 
 void ReadingsDrill::CheckComplete() {
   if (attemptsLeft == 0) {
-    RevealReadings();
+    RevealReadings(ReviewOutcome::AttemptsOut);
     return;
   }
   const auto hidden = [](std::int16_t s) { return s == StatusHidden; };
@@ -159,14 +159,14 @@ void ReadingsDrill::CheckComplete() {
   }
   complete = true;
   if (host_.profile.settings.revealMeaningsOnComplete) meaningsRevealed = true;
-  ScoreReadings(false);
+  ScoreReadings(ReviewOutcome::Complete);
   EnableButton(Button(kRevealEntry), false);
   EnableButton(Button(kNextEntry), true);
   EnableButton(Button(kMasteredEntry), true);
   host_.windows.SetFocus(host_.window);
 }
 
-void ReadingsDrill::ScoreReadings(bool revealed) {
+void ReadingsDrill::ScoreReadings(ReviewOutcome outcome) {
   const std::size_t n = OnCount() + KunCount();
   const auto known = [](std::int16_t s) { return s == StatusKnown; };
   const std::size_t found = std::count_if(onStatus.begin(), onStatus.end(), known) +
@@ -183,14 +183,16 @@ void ReadingsDrill::ScoreReadings(bool revealed) {
   cardScore = static_cast<std::int16_t>(std::clamp<std::int32_t>(percentFound - penalty, 0, 100));
   scoreShown = true;
   cardFinished = true;
-  if (revealed) {
+  const KanjiProgress before = *cardProgress;
+  if (outcome != ReviewOutcome::Complete) {
     host_.profile.RecordRevealedCard(cardKanji->code, cardScore);
   } else {
     host_.profile.RecordCardResult(cardKanji->code, cardScore);
   }
+  RecordCardEnd(outcome, cardScore, before);
 }
 
-void ReadingsDrill::RevealReadings() {
+void ReadingsDrill::RevealReadings(ReviewOutcome outcome) {
   if (cardKanji == nullptr || cardFinished) return;
   meaningsRevealed = true;
   if (!host_.profile.settings.allowUnlimitedGuesses) {
@@ -206,7 +208,7 @@ void ReadingsDrill::RevealReadings() {
       if (s == StatusHidden) s = StatusRevealed;
     }
   }
-  ScoreReadings(true);
+  ScoreReadings(outcome);
   EnableButton(Button(kRevealEntry), false);
   EnableButton(Button(kStudyEntry), false);
   EnableButton(Button(kMasteredEntry), false);
@@ -226,8 +228,10 @@ void ReadingsDrill::StudyOrMaster(bool promote) {
       if (s == StatusHidden) s = StatusKnown;
     }
   }
+  const KanjiProgress before = *cardProgress;
   if (promote) host_.profile.PromoteKanji(cardKanji->code);
   cardFinished = true;
+  RecordCardEnd(promote ? ReviewOutcome::Mastered : ReviewOutcome::Study, cardScore, before);
   EnableButton(Button(kRevealEntry), false);
   EnableButton(Button(kStudyEntry), false);
   EnableButton(Button(kMasteredEntry), promote);

@@ -55,10 +55,11 @@ class ReadingsDrill : public Drill {
   // Ends the card when all readings are found (scored) or the attempts are used up (revealed).
   void CheckComplete();
   // Computes cardScore from the readings found and the attempts beyond one per reading, and
-  // reports it (through the reveal rule when revealed).
-  void ScoreReadings(bool revealed);
-  // Shows every reading not found, charges the attempts left and scores the card.
-  void RevealReadings();
+  // reports it (through the reveal rule unless the card is complete) and records it.
+  void ScoreReadings(ReviewOutcome outcome);
+  // Shows every reading not found, charges the attempts left and scores the card; outcome
+  // tells the learner's Reveal from attempts that ran out.
+  void RevealReadings(ReviewOutcome outcome = ReviewOutcome::Reveal);
   // Study (promote false) or Mastered (promote true): every reading shown as known, no score.
   void StudyOrMaster(bool promote);
   // Selects a reading (kind -1 ON, 1 KUN) or the special readings (kind 2) and lists its
@@ -93,6 +94,7 @@ class ReadingsDrill : public Drill {
   void GradeAnswer() override;
   void OnTab() override;
   WindowHandle NextButton() const override { return Button(kNextEntry); }
+  ReviewDrill Kind() const override { return ReviewDrill::Readings; }
 
  private:
   WindowHandle Button(std::size_t entry) const {

@@ -1,8 +1,11 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/System.h"
+#include "study/ReviewRecord.h"
 #include "study/StudyListFile.h"
 #include "study/UserProfile.h"
 #include "text/JisTable.h"
@@ -22,19 +25,29 @@ void UserProfile::LoadStudyList() {
 
 void UserProfile::IntroduceKanji(bool silentIfNone) {
   int count = 0;
+  std::vector<ReviewRecord> introductions;
   for (const KanjiCode code : studyList) {
     if (activeSet.contains(code)) continue;
     std::int32_t index;
     if (!FindProgressIndex(code, index)) continue;
     KanjiProgress& entry = progress[static_cast<std::size_t>(index)];
+    ReviewRecord introduced;
+    introduced.kanji = code;
+    introduced.outcome = ReviewOutcome::Introduced;
+    introduced.scoreBefore = entry.score;
+    introduced.levelBefore = introduced.levelAfter = entry.masteryLevel;
     entry.active = true;
     entry.score = settings.scoreBaseline;
+    introduced.scoreAfter = entry.score;
+    introductions.push_back(introduced);
     activeList.push_back(index);
     activeSet.insert(code);
     // Counted after the kanji, so a count of 0 from a hand-edited file introduces every kanji
     // left rather than none.
     if (++count == settings.introduceCount) break;
   }
+  // One transaction: introducing the whole list at once must not cost a commit per kanji.
+  RecordReviews(std::move(introductions));
   if (count > 0) {
     system_.ShowMessage("Introduced " + std::to_string(count) + " kanji.", "Veltrane", mainWindow);
   } else if (!silentIfNone) {

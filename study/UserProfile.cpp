@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "platform/Clock.h"
+#include "study/ReviewLog.h"
+
 UserProfile::UserProfile(const KanjiDatabase& database, const JisTable& jis, System& system,
                          Clock& clock, RandomGenerator& random, NotesWindow& notesWindow,
                          std::filesystem::path directory)
@@ -39,4 +42,17 @@ bool UserProfile::FindProgressIndex(KanjiCode code, std::int32_t& index) const {
 
 void UserProfile::AddProgress(const KanjiProgress& entry) {
   progress.push_back(entry);
+}
+
+std::int64_t UserProfile::RecordReview(ReviewRecord record) {
+  if (reviewLog == nullptr) return 0;
+  record.time = clock_.SecondsSince1970();
+  return reviewLog->Record(record);
+}
+
+std::size_t UserProfile::RecordReviews(std::vector<ReviewRecord> records) {
+  if (reviewLog == nullptr || records.empty()) return 0;
+  const std::int64_t now = clock_.SecondsSince1970();
+  for (ReviewRecord& record : records) record.time = now;
+  return reviewLog->RecordBatch(records);
 }

@@ -17,6 +17,8 @@ class JisTable;
 class KanjiDatabase;
 class NotesWindow;
 class RandomGenerator;
+class ReviewLog;
+struct ReviewRecord;
 class SaveFaults;
 class System;
 
@@ -65,6 +67,14 @@ class UserProfile {
   std::uint16_t PercentMastered() const;
   // Whether a score counts as mastered under the current threshold.
   bool IsMastered(float score) const;
+
+  // --- The learner's history ---
+
+  // Stamps record with the current time and hands it to reviewLog; the record's id, or 0 when
+  // nothing was recorded (no log, or the log cannot record).
+  std::int64_t RecordReview(ReviewRecord record);
+  // The same for records that belong together, kept all or none; how many were kept.
+  std::size_t RecordReviews(std::vector<ReviewRecord> records);
 
   // --- Selection ---
 
@@ -139,6 +149,9 @@ class UserProfile {
   WindowHandle mainWindow = kNoWindow;
   // Tests set this to break a save off at a chosen step.
   SaveFaults* saveFaults = nullptr;
+  // Where finished cards, introductions and level drops are recorded; null records nothing.
+  // The history only records: nothing here reads it back.
+  ReviewLog* reviewLog = nullptr;
 
  private:
   struct ProfileFormat;

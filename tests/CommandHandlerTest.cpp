@@ -54,6 +54,7 @@ class RecordingDrill : public Drill {
  protected:
   void GradeAnswer() override {}
   WindowHandle NextButton() const override { return kNoWindow; }
+  ReviewDrill Kind() const override { return ReviewDrill::Readings; }
 
  private:
   std::string name_;

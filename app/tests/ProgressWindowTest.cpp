@@ -46,7 +46,8 @@ class ProgressWindowTest : public ShellTest {
     std::string list;
     for (const auto& [kanji, meaning] : kKanji) {
       const std::string readings = std::string(kanji) == "水" ? "スイ\tみず" : "\t";
-      data += std::string(kanji) + "\t1\t" + readings + "\t" + meaning + "\r\n";
+      if (!data.empty()) data += "\r\n";  // no line break after the last line
+      data += std::string(kanji) + "\t1\t" + readings + "\t" + meaning;
       list += kanji;
     }
     WriteUtf16File(dir / "kanji_data.dat", data);
@@ -118,10 +119,10 @@ TEST_F(ProgressWindowTest, KanjiMenuOpensItWithCtrlPAndItKeepsItsPlace) {
   EXPECT_FALSE(window->isModal());
   EXPECT_EQ(window->Model().Kanji().size(), std::size(kKanji));
   EXPECT_EQ(window->Model().TotalCards(), 0u);
-  window->resize(900, 640);
+  window->resize(1000, 700);
   window->close();
   EXPECT_TRUE(std::filesystem::exists(dir / ProgressWindow::kGeometryFileName));
-  EXPECT_EQ(MakeWindow({})->size(), QSize(900, 640));
+  EXPECT_EQ(MakeWindow({})->size(), QSize(1000, 700));
 }
 
 TEST_F(ProgressWindowTest, ShowsTheHistoryAndOneKanjiInDetail) {

@@ -68,6 +68,7 @@ TEST_F(ShellCommandsTest, MenusHaveTheirTextsIdsAndGrayedItems) {
       {"&Kanji", "Edit", 32779, false},
       {"&Kanji", "&Introduce", 32780, true},
       {"&Kanji", "Show Notes", 32782, true},
+      {"&Kanji", "&Progress...", 32790, true},
       {"&Kanji", nullptr, 0, true},
       {"&Kanji", "Decrease Mastery Level", 32783, true},
       {"&Help", "View &User Guide", 32775, true},
