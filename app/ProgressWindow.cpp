@@ -442,6 +442,12 @@ void ProgressWindow::FillLeeches() {
   for (int column : {0, 2, 3, 4, 5}) leeches_->resizeColumnToContents(column);
 }
 
+void ProgressWindow::AddAboveGrid(QWidget* row) {
+  if (auto* column = qobject_cast<QBoxLayout*>(grid_->parentWidget()->layout())) {
+    column->insertWidget(0, row);
+  }
+}
+
 void ProgressWindow::ShowKanji(KanjiCode code) {
   if (RecordOf(code) == nullptr || code == shown_) return;
   shown_ = code;

@@ -60,6 +60,9 @@ class ProgressWindow : public QWidget {
   // list; a kanji of the data set that is not on the list is shown all the same.
   void ShowKanji(KanjiCode code);
   KanjiCode ShownKanji() const { return shown_; }
+  // Puts row above the grid: the kanji search, which the shell adds because it changes the
+  // profile this window only reads.
+  void AddAboveGrid(QWidget* row);
 
   const ProgressModel& Model() const { return model_; }
 

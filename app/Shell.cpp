@@ -1,7 +1,6 @@
 #include "app/Shell.h"
 
 #include <QApplication>
-#include <QBoxLayout>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -302,9 +301,7 @@ void Shell::AttachKanjiSearch() {
     progressWindow->Refresh();
     RepaintWindow(currentDrill->window());
   };
-  if (auto* box = qobject_cast<QBoxLayout*>(progressWindow->layout())) {
-    box->insertWidget(box->count() - 1, search);
-  }
+  progressWindow->AddAboveGrid(search);
   new QShortcut(QKeySequence::Find, progressWindow, [search] { search->FocusField(); });
 }
 
