@@ -30,6 +30,8 @@ class QPainter;
 class QWidget;
 class ReadingsDrill;
 class SentencesDialog;
+class StrokeOrderDialog;
+class ViewOptions;
 class UserProfile;
 
 // The program: the data, the profile, the two drills and their windows, and the routing of
@@ -54,6 +56,11 @@ class Shell : public ShellWindows {
   static constexpr int kCmdOptions = CommandHandler::kCmdOptions;
   static constexpr int kCmdShowNotes = CommandHandler::kCmdShowNotes;
   static constexpr int kCmdDecreaseMasteryLevel = CommandHandler::kCmdDecreaseMasteryLevel;
+  static constexpr int kCmdShowStrokeOrder = CommandHandler::kCmdShowStrokeOrder;
+  static constexpr int kCmdZoomIn = CommandHandler::kCmdZoomIn;
+  static constexpr int kCmdZoomOut = CommandHandler::kCmdZoomOut;
+  static constexpr int kCmdActualSize = CommandHandler::kCmdActualSize;
+  static constexpr int kCmdDarkColours = CommandHandler::kCmdDarkColours;
   static constexpr int kFirstDrillCommand = CommandHandler::kFirstDrillCommand;
   static constexpr int kLastDrillCommand = CommandHandler::kLastDrillCommand;
 
@@ -89,6 +96,10 @@ class Shell : public ShellWindows {
   // Places the notes window on its first showing.
   void ShowNotes() override;
   void Quit() override;
+  // Beside the main window; without its font, a message naming the package instead.
+  void ToggleStrokeOrder() override;
+  void Zoom(int direction) override;
+  void ToggleDarkColours() override;
 
   // --- Events of the main window and the drill windows ---
 
@@ -122,6 +133,10 @@ class Shell : public ShellWindows {
   std::unique_ptr<UserProfile> profile;
   // The program's own options beyond the profile, loaded just after it.
   std::unique_ptr<ExtraSettings> settings;
+  std::unique_ptr<ViewOptions> view;  // zoom, dark colours, stroke order: in settings
+  StrokeOrderDialog* strokeOrderWindow = nullptr;  // owned by the main window
+  // Whether the KanjiStrokeOrders font is installed; found at start-up, set by tests.
+  bool strokeOrderFontInstalled = false;
   DrillFonts fonts;
   DrillWindow* fillInWindow = nullptr;
   DrillWindow* readingsWindow = nullptr;
@@ -141,6 +156,10 @@ class Shell : public ShellWindows {
   DrillWindow* WindowOf(const Drill* drill) const;
   // Moves the notes window to the main window's client area before it is first shown.
   void PlaceNotesWindow();
+  // Sizes the windows and buttons for the zoom, colours them, ticks the menu, repaints.
+  void ApplyView();
+  // Shows the stroke-order window beside the main window.
+  void ShowStrokeOrderWindow();
 
   std::filesystem::path directory_;
   bool notesPlaced_ = false;

@@ -11,6 +11,7 @@
 #include "text/RomajiConverter.h"
 
 class Painter;
+class StrokeOrderWindow;
 struct KanjiProgress;
 struct KanjiRecord;
 
@@ -109,6 +110,8 @@ class Drill {
   bool scoreShown = false;
   bool cardFinished = false;
   std::vector<std::int32_t> sentenceOffsets;
+  // Told every new card's kanji alongside the notes; none until the program attaches its window.
+  StrokeOrderWindow* strokeOrder = nullptr;
 
  protected:
   // Grades the answer SubmitAnswer completed and checks for the end of the card.
