@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "drills/CardFace.h"
@@ -19,6 +20,13 @@ struct Pair {
   Colour ink, ground;
   friend bool operator==(const Pair&, const Pair&) = default;
 };
+
+std::string Name(const Pair& pair) {
+  const auto rgb = [](Colour c) {
+    return std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
+  };
+  return rgb(pair.ink) + " on " + rgb(pair.ground);
+}
 
 // Hue in degrees of a colour with some saturation.
 double Hue(Colour c) {
@@ -89,22 +97,16 @@ TEST_F(DarkFacesTest, EveryTextOfBothFacesReadsAtLeastFourAndAHalfToOneOnItsGrou
   fillIn.OnCommand(Drill::CmdReveal);
   Collect(fillIn);  // the revealed answer
 
+  // Every ground and ink of both faces was met, in each of these pairs at least.
   for (const Pair& expected : {Pair{face::kWrong, face::kTriesPanel}, Pair{kBlack, face::kScoreBox},
                                Pair{kBlack, face::kLatestWrongFill}, Pair{kBlack, face::kKnownReading},
                                Pair{face::kRight, kFaceGround}, Pair{face::kWrong, kFaceGround},
                                Pair{face::kCardKanjiInWord, kFaceGround}, Pair{kBlack, kStockWhite},
                                Pair{kBlack, kStockLightGrey}, Pair{kBlack, face::kInputActive}}) {
-    EXPECT_NE(std::find(pairs.begin(), pairs.end(), expected), pairs.end())
-        << "not painted: ink " << int(expected.ink.red) << "," << int(expected.ink.green) << ","
-        << int(expected.ink.blue) << " on " << int(expected.ground.red) << ","
-        << int(expected.ground.green) << "," << int(expected.ground.blue);
+    EXPECT_NE(std::find(pairs.begin(), pairs.end(), expected), pairs.end()) << Name(expected);
   }
   for (const Pair& pair : pairs) {
-    const Colour ink = DarkColour(pair.ink);
-    const Colour ground = DarkColour(pair.ground);
-    EXPECT_GE(ContrastRatio(ink, ground), 4.5)
-        << int(ink.red) << "," << int(ink.green) << "," << int(ink.blue) << " on "
-        << int(ground.red) << "," << int(ground.green) << "," << int(ground.blue);
+    EXPECT_GE(ContrastRatio(DarkColour(pair.ink), DarkColour(pair.ground)), 4.5) << Name(pair);
   }
 }
 
@@ -113,8 +115,7 @@ TEST(DarkColoursTest, ColoursKeepTheirHueAndOthersHaveTheirLightnessTurnedRound)
        {face::kKanjiBoxInside, face::kInputActive, face::kScoreBox, face::kLatestWrongFill,
         face::kLinkBox, face::kScriptFrame, face::kHiddenReading, face::kKnownReading,
         face::kCardKanjiInWord, face::kWrong, face::kRight}) {
-    SCOPED_TRACE(testing::Message() << int(colour.red) << "," << int(colour.green) << ","
-                                    << int(colour.blue));
+    SCOPED_TRACE(Name({colour, colour}));
     const Colour dark = DarkColour(colour);
     EXPECT_NE(dark, colour);
     EXPECT_NEAR(std::remainder(Hue(dark) - Hue(colour), 360.0), 0.0, 25.0);

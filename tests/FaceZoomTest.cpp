@@ -3,15 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <vector>
 
-#include "app/models/ViewOptions.h"
 #include "drills/ZoomedPainter.h"
 #include "platform/FontScaler.h"
-#include "study/ExtraSettings.h"
-#include "tests/FakeSystem.h"
 #include "tests/RecordingPainter.h"
-#include "tests/TestFiles.h"
 
 namespace {
 
@@ -85,35 +80,6 @@ TEST(FaceZoomTest, FramesLinesAndFillsCoverEachDevicePixelOnceAndGlyphsGetScaled
     EXPECT_EQ(target.calls.back().rect, zoom.Scale(Rect{13, 13, 67, 67}));
     EXPECT_EQ(target.calls.back().font, 5000u + static_cast<FontHandle>(percent));
   }
-}
-
-TEST(ViewOptionsTest, ZoomStepsAndColoursAreSavedInTheProgramSettingsAndReadBack) {
-  TempDir dir;
-  FakeSystem system;
-  ExtraSettings settings(dir.path(), system);
-  settings.Load(kNoWindow);
-  ViewOptions view(settings, kNoWindow);
-  EXPECT_EQ(view.zoom().percent, 100);
-  EXPECT_FALSE(view.Zoom(-1));
-  std::vector<int> seen;
-  for (int i = 0; i < 6; ++i) seen.push_back(view.Zoom(1) ? view.zoom().percent : 0);
-  EXPECT_EQ(seen, (std::vector<int>{125, 150, 175, 200, 250, 0}));
-  EXPECT_TRUE(view.Zoom(-1));
-  view.SetDark(true);
-  view.SetStrokeOrderOpen(true);
-
-  ExtraSettings reread(dir.path(), system);
-  reread.Load(kNoWindow);
-  ViewOptions again(reread, kNoWindow);
-  EXPECT_EQ(again.zoom().percent, 200);
-  EXPECT_TRUE(again.dark());
-  EXPECT_TRUE(again.strokeOrderOpen());
-  EXPECT_TRUE(again.Zoom(0));
-  EXPECT_EQ(again.zoom().percent, 100);
-
-  reread.SetInt(ViewOptions::kZoomKey, 130);  // hand-edited between the steps
-  EXPECT_EQ(again.zoom().percent, 100);
-  EXPECT_TRUE(system.messages.empty());
 }
 
 }  // namespace

@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "app/models/CommandHandler.h"
-#include "app/models/ShellWindows.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
 #include "platform/StrokeOrderWindow.h"
@@ -17,23 +14,6 @@ namespace {
 struct FakeStrokeOrder : StrokeOrderWindow {
   void ShowKanji(char16_t kanji) override { shown.push_back(kanji); }
   std::u16string shown;
-};
-
-// Only the readability commands are of interest here.
-struct ViewCommandLog : ShellWindows {
-  void ShowWindow(WindowHandle) override {}
-  void HideWindow(WindowHandle) override {}
-  void FocusWindow(WindowHandle) override {}
-  void RepaintWindow(WindowHandle) override {}
-  void ShowAbout(WindowHandle) override {}
-  void ShowOptionsDialog() override {}
-  void OpenUserGuide() override {}
-  void ShowNotes() override {}
-  void Quit() override {}
-  void ToggleStrokeOrder() override { log += "stroke;"; }
-  void Zoom(int direction) override { log += "zoom " + std::to_string(direction) + ";"; }
-  void ToggleDarkColours() override { log += "dark;"; }
-  std::string log;
 };
 
 class StrokeOrderTest : public DrillTest {};
@@ -53,16 +33,6 @@ TEST_F(StrokeOrderTest, TheWindowFollowsEveryNewCardOfBothDrillsAndEmptiesWithou
   fillIn.strokeOrder = &window;
   fillIn.NextCard();
   EXPECT_EQ(window.shown, u"\0日日"s);
-}
-
-TEST_F(StrokeOrderTest, ViewCommandsReachTheirWindowOperations) {
-  ViewCommandLog shell;
-  ReadingsDrill readings(Host(kReadingsWindow));
-  FillInDrill fillIn(Host(kFillInWindow));
-  Drill* current = &readings;
-  CommandHandler commands(current, readings, fillIn, profile, shell);
-  for (const int id : {32793, 32794, 32795, 32796, 32797}) EXPECT_TRUE(commands.HandleCommand(1, id));
-  EXPECT_EQ(shell.log, "stroke;zoom 1;zoom -1;zoom 0;dark;");
 }
 
 TEST(StrokeOrderModelTest, WindowGoesBesideTheMainWindowInsideTheScreen) {
