@@ -75,6 +75,7 @@ TEST(FaceZoomTest, FramesLinesAndFillsCoverEachDevicePixelOnceAndGlyphsGetScaled
     }
 
     EXPECT_EQ(painter.SelectFont(7), kNoFont);
+    EXPECT_EQ(target.selected, 7000u + static_cast<FontHandle>(percent));
     EXPECT_EQ(painter.SelectFont(kNoFont), 7u);  // the caller gets its own handle back
     painter.DrawGlyph(u'日', {13, 13, 67, 67}, 5, kBlack);
     EXPECT_EQ(target.calls.back().rect, zoom.Scale(Rect{13, 13, 67, 67}));

@@ -1,8 +1,6 @@
 #include <QDir>
 #include <QImage>
 #include <QScreen>
-#include <fstream>
-#include <sstream>
 
 #include "app/DrillWindow.h"
 #include "app/MainWindow.h"
@@ -31,21 +29,13 @@ class ReadabilityTest : public ShellTest {
     return image;
   }
 
-  std::string SettingsFile() const {
-    std::ifstream in(dir / ExtraSettings::kFileName);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string SettingsFile() const { return ReadBytes(dir / ExtraSettings::kFileName); }
 
   static QColor Q(Colour c) { return QColor(c.red, c.green, c.blue); }
 };
 
 TEST_F(ReadabilityTest, At200PercentBothFacesAreTwiceAsLargeSharpAndAnswerClicksWhereDrawn) {
-  shell->HandleCommand(shell->mainHandle, Shell::kCmdZoomIn);
-  shell->HandleCommand(shell->mainHandle, Shell::kCmdZoomIn);
-  shell->HandleCommand(shell->mainHandle, Shell::kCmdZoomIn);
-  shell->HandleCommand(shell->mainHandle, Shell::kCmdZoomIn);
+  for (int step = 0; step < 4; ++step) shell->HandleCommand(shell->mainHandle, Shell::kCmdZoomIn);
   const QImage readings = Render(shell->readingsWindow, "readings-200");
   ASSERT_EQ(readings.size(), QSize(1280, 880));
   EXPECT_EQ(shell->mainWindow->client()->size(), QSize(1280, 880));
