@@ -102,6 +102,26 @@ TEST_F(ReadabilityTest, StrokeOrderWindowOpensBesideFollowsTheCardsAndIsRemember
   EXPECT_NE(messages[0].text.find("fonts-kanjistrokeorders"), std::string::npos);
 }
 
+TEST_F(ReadabilityTest, KeysReachTheNewCommandsFromTheDrill) {
+  QApplication::setActiveWindow(shell->mainWindow.get());
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int percent;
+  } keys[] = {{Qt::Key_Equal, Qt::ControlModifier, 125},
+              {Qt::Key_Plus, Qt::ControlModifier, 150},
+              {Qt::Key_Minus, Qt::ControlModifier, 125},
+              {Qt::Key_0, Qt::ControlModifier, 100}};
+  for (const auto& k : keys) {
+    QTest::keyClick(shell->readingsWindow, k.key, k.modifiers);
+    EXPECT_EQ(shell->view->zoom().percent, k.percent) << k.key;
+  }
+  shell->strokeOrderFontInstalled = true;
+  QTest::keyClick(shell->readingsWindow, Qt::Key_F6);
+  EXPECT_TRUE(shell->strokeOrderWindow->isVisible());
+  EXPECT_STREQ(shell->readingsDrill->pendingRomaji, "");  // no key reached the drill
+}
+
 TEST_F(ShellTest, TheRememberedViewIsBackAtStartUp) {
   WriteDataSet();
   WriteBytes(dir / ExtraSettings::kFileName,
