@@ -89,11 +89,14 @@ void MainWindow::BuildReadabilityMenus() {
   }
   auto* view = new QMenu("&View", menuBar());
   menuBar()->insertMenu(help, view);
+  // Ctrl+= is Ctrl++ without Shift on keyboards that put + above =.
   zoomIn_ = AddCommand(view, "Zoom &In", Shell::kCmdZoomIn,
-                       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  zoomOut_ = AddCommand(view, "Zoom &Out", Shell::kCmdZoomOut, {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
-  actualSize_ =
-      AddCommand(view, "&Actual Size", Shell::kCmdActualSize, {QKeySequence(Qt::CTRL | Qt::Key_0)});
+                       {QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                        QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoomOut_ = AddCommand(view, "Zoom &Out", Shell::kCmdZoomOut,
+                        {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+  actualSize_ = AddCommand(view, "&Actual Size", Shell::kCmdActualSize,
+                           {QKeySequence(Qt::CTRL | Qt::Key_0)});
   view->addSeparator();
   dark_ = AddCommand(view, "&Dark Colours", Shell::kCmdDarkColours);
   dark_->setCheckable(true);

@@ -74,7 +74,8 @@ void QtButtons::SetView(FaceZoom zoom, bool dark) {
 void QtButtons::Place(const Placed& placed) const {
   if (!placed.button) return;
   const QRect& r = placed.face;
-  const Rect scaled = zoom_.Scale(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+  const Rect scaled =
+      zoom_.Scale(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
   placed.button->setGeometry(scaled.left, scaled.top, scaled.right - scaled.left,
                              scaled.bottom - scaled.top);
   // At the actual size in light colours the buttons stay exactly the desktop's.

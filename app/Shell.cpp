@@ -238,7 +238,9 @@ void Shell::MousePressed(WindowHandle window, Qt::MouseButton button, int x, int
   windowManager.SetFocus(window);
   // The drill knows its face in its own pixels; a zoomed click is mapped back to them.
   const FaceZoom zoom = view->zoom();
-  if (button == Qt::LeftButton && currentDrill) currentDrill->OnClick(zoom.Unscale(x), zoom.Unscale(y));
+  if (button == Qt::LeftButton && currentDrill) {
+    currentDrill->OnClick(zoom.Unscale(x), zoom.Unscale(y));
+  }
 }
 
 void Shell::FocusChanged() {
@@ -333,5 +335,7 @@ void Shell::ApplyView() {
   buttons.SetView(zoom, dark);
   strokeOrderWindow->SetDark(dark);
   mainWindow->ShowViewState(zoom.percent, dark, strokeOrderWindow->isVisible());
-  if (currentDrill != nullptr && WindowOf(currentDrill) != nullptr) WindowOf(currentDrill)->update();
+  if (currentDrill != nullptr && WindowOf(currentDrill) != nullptr) {
+    WindowOf(currentDrill)->update();
+  }
 }

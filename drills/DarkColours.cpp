@@ -52,8 +52,7 @@ Colour DarkColour(Colour colour) {
 }
 
 double RelativeLuminance(Colour colour) {
-  return 0.2126 * Linear(colour.red) + 0.7152 * Linear(colour.green) +
-         0.0722 * Linear(colour.blue);
+  return 0.2126 * Linear(colour.red) + 0.7152 * Linear(colour.green) + 0.0722 * Linear(colour.blue);
 }
 
 double ContrastRatio(Colour a, Colour b) {

@@ -9,7 +9,7 @@ namespace {
 int FloorDiv(int numerator, int denominator) {
   const int quotient = numerator / denominator;
   return (numerator % denominator != 0 && (numerator < 0) != (denominator < 0)) ? quotient - 1
-                                                                               : quotient;
+                                                                                : quotient;
 }
 
 }  // namespace

@@ -98,11 +98,12 @@ TEST_F(DarkFacesTest, EveryTextOfBothFacesReadsAtLeastFourAndAHalfToOneOnItsGrou
   Collect(fillIn);  // the revealed answer
 
   // Every ground and ink of both faces was met, in each of these pairs at least.
-  for (const Pair& expected : {Pair{face::kWrong, face::kTriesPanel}, Pair{kBlack, face::kScoreBox},
-                               Pair{kBlack, face::kLatestWrongFill}, Pair{kBlack, face::kKnownReading},
-                               Pair{face::kRight, kFaceGround}, Pair{face::kWrong, kFaceGround},
-                               Pair{face::kCardKanjiInWord, kFaceGround}, Pair{kBlack, kStockWhite},
-                               Pair{kBlack, kStockLightGrey}, Pair{kBlack, face::kInputActive}}) {
+  for (const Pair& expected :
+       {Pair{face::kWrong, face::kTriesPanel}, Pair{kBlack, face::kScoreBox},
+        Pair{kBlack, face::kLatestWrongFill}, Pair{kBlack, face::kKnownReading},
+        Pair{face::kRight, kFaceGround}, Pair{face::kWrong, kFaceGround},
+        Pair{face::kCardKanjiInWord, kFaceGround}, Pair{kBlack, kStockWhite},
+        Pair{kBlack, kStockLightGrey}, Pair{kBlack, face::kInputActive}}) {
     EXPECT_NE(std::find(pairs.begin(), pairs.end(), expected), pairs.end()) << Name(expected);
   }
   for (const Pair& pair : pairs) {

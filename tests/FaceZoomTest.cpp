@@ -67,8 +67,8 @@ TEST(FaceZoomTest, FramesLinesAndFillsCoverEachDevicePixelOnceAndGlyphsGetScaled
     }
     const FaceZoom zoom{percent};
     const Rect outer = zoom.Scale(Rect{10, 10, 70, 71});
-    EXPECT_EQ(covered.size(), static_cast<std::size_t>((outer.right - outer.left) *
-                                                       (outer.bottom - outer.top)));
+    EXPECT_EQ(covered.size(),
+              static_cast<std::size_t>((outer.right - outer.left) * (outer.bottom - outer.top)));
     for (const auto& [pixel, count] : covered) {
       EXPECT_TRUE(outer.Contains(pixel.first, pixel.second));
       EXPECT_EQ(count, 1);

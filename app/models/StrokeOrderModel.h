@@ -21,6 +21,5 @@ struct StrokeOrderModel {
   // The top-left corner of the window's frame (frameWidth by frameHeight) beside mainFrame:
   // right of it if the screen has room there, else left of it, else at the screen's right
   // edge; its top level with the main window's but inside the screen.
-  static Rect Placement(const Rect& mainFrame, const Rect& screen, int frameWidth,
-                        int frameHeight);
+  static Rect Placement(const Rect& mainFrame, const Rect& screen, int frameWidth, int frameHeight);
 };

@@ -128,10 +128,10 @@ TEST_F(ShellTest, TheRememberedViewIsBackAtStartUp) {
              "view.zoom_percent = 150\nview.dark_colours = true\nstroke_order.open = true\n");
   ASSERT_TRUE(StartShell());
   EXPECT_EQ(shell->readingsWindow->size(), QSize(960, 660));
-  EXPECT_EQ(shell->readingsWindow->palette().color(QPalette::Window),
-            QColor(28, 28, 26));
+  EXPECT_EQ(shell->readingsWindow->palette().color(QPalette::Window), QColor(28, 28, 26));
   EXPECT_EQ(shell->strokeOrderWindow->isVisible(), shell->strokeOrderFontInstalled);
-  for (const Message& message : messages) EXPECT_EQ(message.text.find("settings"), std::string::npos);
+  for (const Message& message : messages)
+    EXPECT_EQ(message.text.find("settings"), std::string::npos);
 }
 
 }  // namespace
