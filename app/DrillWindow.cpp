@@ -4,10 +4,12 @@
 #include <QPainter>
 
 #include "app/Shell.h"
+#include "drills/DarkColours.h"
 
-void PaintIvory(QWidget* widget) {
+void PaintIvory(QWidget* widget, bool dark) {
+  const Colour ground = dark ? DarkColour(kFaceGround) : kFaceGround;
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, QColor(255, 255, 240));
+  palette.setColor(QPalette::Window, QColor(ground.red, ground.green, ground.blue));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }

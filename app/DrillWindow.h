@@ -27,5 +27,6 @@ class DrillWindow : public QWidget {
   WindowHandle handle_;
 };
 
-// The ivory background of the main window and the drill windows, RGB(255, 255, 240).
-void PaintIvory(QWidget* widget);
+// The ivory background of the main window and the drill windows, RGB(255, 255, 240), or its
+// dark counterpart.
+void PaintIvory(QWidget* widget, bool dark = false);

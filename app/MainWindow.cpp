@@ -10,6 +10,8 @@
 
 #include "app/DrillWindow.h"
 #include "app/Shell.h"
+#include "drills/DarkColours.h"
+#include "drills/FaceZoom.h"
 
 MainWindow::MainWindow(Shell& shell, WindowHandle handle)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -27,6 +29,7 @@ MainWindow::MainWindow(Shell& shell, WindowHandle handle)
   setCentralWidget(client);
   BuildMenus();
   menuBar()->installEventFilter(this);
+  BuildReadabilityMenus();
   // Not resizable: the drill faces are laid out in fixed pixels.
   setFixedSize(sizeHint());
 }
@@ -112,6 +115,75 @@ void MainWindow::ReturnKeysToDrillLater() {
     QWidget* focus = QApplication::focusWidget();
     if (focus == nullptr || focus == menuBar()) shell_.FocusCurrentDrill();
   });
+}
+
+void MainWindow::BuildReadabilityMenus() {
+  QMenu* kanji = nullptr;
+  QAction* help = nullptr;
+  for (QAction* action : menuBar()->actions()) {
+    if (action->text() == "&Kanji") kanji = action->menu();
+    if (action->text() == "&Help") help = action;
+  }
+  if (kanji != nullptr) {
+    strokeOrder_ = AddCommand(kanji, "Show &Stroke Order", Shell::kCmdShowStrokeOrder,
+                              {QKeySequence(Qt::Key_F6)});
+    strokeOrder_->setCheckable(true);
+  }
+  auto* view = new QMenu("&View", menuBar());
+  menuBar()->insertMenu(help, view);
+  // Ctrl+= is Ctrl++ without Shift on keyboards that put + above =.
+  zoomIn_ = AddCommand(view, "Zoom &In", Shell::kCmdZoomIn,
+                       {QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                        QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  zoomOut_ = AddCommand(view, "Zoom &Out", Shell::kCmdZoomOut,
+                        {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+  actualSize_ = AddCommand(view, "&Actual Size", Shell::kCmdActualSize,
+                           {QKeySequence(Qt::CTRL | Qt::Key_0)});
+  view->addSeparator();
+  dark_ = AddCommand(view, "&Dark Colours", Shell::kCmdDarkColours);
+  dark_->setCheckable(true);
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, const char* text, int command,
+                                const QList<QKeySequence>& keys) {
+  QAction* action = menu->addAction(text);
+  action->setData(command);
+  action->setShortcuts(keys);
+  // The keys work wherever the focus is in the main window, the drill windows included.
+  action->setShortcutContext(Qt::WindowShortcut);
+  connect(action, &QAction::triggered, this, [this, command] {
+    shell_.HandleCommand(handle_, command);
+  });
+  return action;
+}
+
+void MainWindow::SetClientSize(int width, int height) {
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  client()->setFixedSize(width, height);
+  setFixedSize(sizeHint());
+}
+
+void MainWindow::ShowViewState(int zoomPercent, bool dark, bool strokeOrderOpen) {
+  zoomIn_->setEnabled(zoomPercent < FaceZoom::kSteps.back());
+  zoomOut_->setEnabled(zoomPercent > FaceZoom::kSteps.front());
+  actualSize_->setEnabled(zoomPercent != FaceZoom::kActualSize);
+  dark_->setChecked(dark);
+  // The menu bar lies on the main window's ground; in the dark it gets light lettering. Its
+  // menus, being windows of their own, keep the desktop's colours like the dialogs.
+  QPalette bar;
+  if (dark) {
+    const Colour ground = DarkColour(kFaceGround);
+    const Colour ink = DarkColour(kBlack);
+    for (const auto role : {QPalette::Window, QPalette::Button}) {
+      bar.setColor(role, QColor(ground.red, ground.green, ground.blue));
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+      bar.setColor(role, QColor(ink.red, ink.green, ink.blue));
+    }
+  }
+  menuBar()->setPalette(bar);
+  if (strokeOrder_ != nullptr) strokeOrder_->setChecked(strokeOrderOpen);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -20,6 +20,10 @@ class MainWindow : public QMainWindow {
 
   // The area the drill windows fill.
   QWidget* client() const { return centralWidget(); }
+  // Gives the client area a new fixed size; the window fits it and stays unresizable.
+  void SetClientSize(int width, int height);
+  // Ticks and greys the View menu and the stroke-order item to match the current state.
+  void ShowViewState(int zoomPercent, bool dark, bool strokeOrderOpen);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -35,7 +39,15 @@ class MainWindow : public QMainWindow {
   void WatchUndo(QMenu* menu, QAction* undo);
   // After the learner has left the menus, the next keys belong to the drill.
   void ReturnKeysToDrillLater();
+  void BuildReadabilityMenus();
+  QAction* AddCommand(QMenu* menu, const char* text, int command,
+                      const QList<QKeySequence>& keys = {});
 
   Shell& shell_;
   WindowHandle handle_;
+  QAction* strokeOrder_ = nullptr;
+  QAction* zoomIn_ = nullptr;
+  QAction* zoomOut_ = nullptr;
+  QAction* actualSize_ = nullptr;
+  QAction* dark_ = nullptr;
 };

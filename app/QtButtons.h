@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QPointer>
+#include <QRect>
 #include <functional>
+#include <vector>
 
 #include "app/WindowRegistry.h"
+#include "drills/FaceZoom.h"
 #include "platform/Buttons.h"
 
 class QKeyEvent;
@@ -25,7 +29,20 @@ class QtButtons : public Buttons {
   bool IsEnabled(WindowHandle button) const override;
   void SetLabel(WindowHandle button, const std::string& label) override;
 
+  // Places and letters every button, made or still to be made, at zoom of its face size, in
+  // the dark face's colours or the desktop's.
+  void SetView(FaceZoom zoom, bool dark);
+
  private:
+  struct Placed {
+    QPointer<QWidget> button;
+    QRect face;  // in face pixels, as the drill asked
+  };
+  void Place(const Placed& placed) const;
+
   WindowRegistry& windows_;
   Routes routes_;
+  std::vector<Placed> placed_;
+  FaceZoom zoom_;
+  bool dark_ = false;
 };

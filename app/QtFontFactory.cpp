@@ -18,6 +18,18 @@ FontHandle QtFontFactory::CreateFont(const FontDescription& description) {
   return static_cast<FontHandle>(fonts_.size());
 }
 
+FontHandle QtFontFactory::ScaledFont(FontHandle font, int percent) {
+  if (font == kNoFont || font > fonts_.size() || percent == 100) return font;
+  const auto known = scaled_.find({font, percent});
+  if (known != scaled_.end()) return known->second;
+  QFont scaled = fonts_[font - 1];
+  scaled.setPixelSize(std::max(1, (scaled.pixelSize() * percent + 50) / 100));
+  fonts_.push_back(scaled);
+  const auto handle = static_cast<FontHandle>(fonts_.size());
+  scaled_[{font, percent}] = handle;
+  return handle;
+}
+
 QFont QtFontFactory::Font(FontHandle handle) const {
   if (handle == kNoFont || handle > fonts_.size()) return QFont();
   return fonts_[handle - 1];

@@ -3,15 +3,17 @@
 #include <QPainter>
 
 #include "app/QtFontFactory.h"
+#include "drills/DarkColours.h"
 #include "platform/Painter.h"
 
 // The drills' painter over a QPainter that is active on a drill window (or an image in tests).
 class QtPainter : public Painter {
  public:
   // Grey of the system's light-grey stock brush.
-  static constexpr Colour kLightGrey = Rgb(192, 192, 192);
+  static constexpr Colour kLightGrey = kStockLightGrey;
 
-  QtPainter(QPainter& painter, const QtFontFactory& fonts);
+  // dark maps every colour, the stock brushes' and the black of text too, to the dark face.
+  QtPainter(QPainter& painter, const QtFontFactory& fonts, bool dark = false);
 
   void FillRect(const Rect& rect, Colour colour) override;
   void FillRect(const Rect& rect, StockBrush brush) override;
@@ -25,4 +27,7 @@ class QtPainter : public Painter {
   QPainter& painter_;
   const QtFontFactory& fonts_;
   FontHandle selected_ = kNoFont;
+  bool dark_;
+
+  QColor Ink(Colour colour) const;
 };

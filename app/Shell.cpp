@@ -4,9 +4,11 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QScreen>
 #include <QSplashScreen>
 #include <QThread>
 #include <clocale>
@@ -25,8 +27,12 @@
 #include "app/Splash.h"
 #include "app/SystemTimeZone.h"
 #include "app/models/MoreOptions.h"
+#include "app/StrokeOrderDialog.h"
+#include "app/models/StrokeOrderModel.h"
+#include "app/models/ViewOptions.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
+#include "drills/ZoomedPainter.h"
 #include "study/ExtraSettings.h"
 #include "study/StudyHistory.h"
 #include "study/UserProfile.h"
@@ -107,6 +113,16 @@ bool Shell::StartApplication() {
   // it records; it reads no rows here.
   history = std::make_unique<StudyHistory>(directory_, system, mainHandle);
   profile->reviewLog = history.get();
+  view = std::make_unique<ViewOptions>(*settings, mainHandle);
+  // The buttons are made at the remembered size.
+  buttons.SetView(view->zoom(), view->dark());
+  strokeOrderFontInstalled =
+      QFontDatabase::families().contains(QString(StrokeOrderModel::kFontFamily));
+  strokeOrderWindow = new StrokeOrderDialog(mainWindow.get());
+  strokeOrderWindow->closedByLearner = [this] {
+    view->SetStrokeOrderOpen(false);
+    ApplyView();
+  };
 
   auto host = [this](WindowHandle window) {
     return DrillHost{*database, *profile,         *jis,       fonts,
@@ -119,6 +135,8 @@ bool Shell::StartApplication() {
   readingsDrill->undo = &cardUndo;
   ApplyMoreOptions();
   currentDrill = readingsDrill.get();
+  fillInDrill->strokeOrder = strokeOrderWindow;
+  readingsDrill->strokeOrder = strokeOrderWindow;
   commands =
       std::make_unique<CommandHandler>(currentDrill, *readingsDrill, *fillInDrill, *profile, *this);
 
@@ -134,9 +152,12 @@ bool Shell::StartApplication() {
   readingsDrill->CreateControls();
   readingsDrill->NextCard();
 
+  ApplyView();
   mainWindow->show();
   readingsWindow->show();
   fillInWindow->hide();
+  if (view->strokeOrderOpen() && strokeOrderFontInstalled) ShowStrokeOrderWindow();
+  ApplyView();
   readingsWindow->repaint();
   readingsWindow->setFocus();
   return true;
@@ -210,8 +231,14 @@ void Shell::OpenUserGuide() {
 
 void Shell::Paint(QPainter& painter) {
   if (!currentDrill) return;
-  QtPainter face(painter, fontFactory);
-  currentDrill->Paint(face);
+  QtPainter face(painter, fontFactory, view->dark());
+  const FaceZoom zoom = view->zoom();
+  if (zoom.percent == FaceZoom::kActualSize) {
+    currentDrill->Paint(face);
+    return;
+  }
+  ZoomedPainter zoomed(face, zoom, fontFactory);
+  currentDrill->Paint(zoomed);
 }
 
 void Shell::KeyPressed(WindowHandle window, QKeyEvent* event) {
@@ -257,7 +284,11 @@ void Shell::KeyDownFromButton(WindowHandle window, QKeyEvent* event) {
 
 void Shell::MousePressed(WindowHandle window, Qt::MouseButton button, int x, int y) {
   windowManager.SetFocus(window);
-  if (button == Qt::LeftButton && currentDrill) currentDrill->OnClick(x, y);
+  // The drill knows its face in its own pixels; a zoomed click is mapped back to them.
+  const FaceZoom zoom = view->zoom();
+  if (button == Qt::LeftButton && currentDrill) {
+    currentDrill->OnClick(zoom.Unscale(x), zoom.Unscale(y));
+  }
 }
 
 void Shell::FocusChanged() {
@@ -337,4 +368,62 @@ void Shell::Quit() {
   // Telling Qt to quit outside an event loop would make every later loop (a modal dialog's
   // too) return at once.
   if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
+
+void Shell::ToggleStrokeOrder() {
+  if (strokeOrderWindow->isVisible()) {
+    strokeOrderWindow->hide();
+    view->SetStrokeOrderOpen(false);
+  } else if (!strokeOrderFontInstalled) {
+    system.ShowMessage(StrokeOrderModel::MissingFontText(), "Veltrane", mainHandle);
+  } else {
+    ShowStrokeOrderWindow();
+    view->SetStrokeOrderOpen(true);
+  }
+  ApplyView();
+}
+
+void Shell::ShowStrokeOrderWindow() {
+  // The new window's frame is taken to be as thick as the main window's.
+  const QRect main = mainWindow->frameGeometry();
+  const QSize frame = main.size() - mainWindow->geometry().size();
+  const QRect screen = mainWindow->screen()->availableGeometry();
+  const Rect place = StrokeOrderModel::Placement(
+      {main.left(), main.top(), main.right() + 1, main.bottom() + 1},
+      {screen.left(), screen.top(), screen.right() + 1, screen.bottom() + 1},
+      StrokeOrderModel::kSide + frame.width(), StrokeOrderModel::kSide + frame.height());
+  strokeOrderWindow->move(place.left, place.top);
+  strokeOrderWindow->show();
+}
+
+void Shell::Zoom(int direction) {
+  if (!view->Zoom(direction)) return;
+  ApplyView();
+  // The main window has grown or shrunk under it.
+  if (strokeOrderWindow->isVisible()) ShowStrokeOrderWindow();
+}
+
+void Shell::ToggleDarkColours() {
+  view->SetDark(!view->dark());
+  ApplyView();
+}
+
+void Shell::ApplyView() {
+  const FaceZoom zoom = view->zoom();
+  const bool dark = view->dark();
+  const int width = zoom.Scale(MainWindow::kClientWidth);
+  const int height = zoom.Scale(MainWindow::kClientHeight);
+  for (DrillWindow* window : {fillInWindow, readingsWindow}) {
+    if (window == nullptr) continue;
+    window->setGeometry(0, 0, width, height);
+    PaintIvory(window, dark);
+  }
+  PaintIvory(mainWindow->client(), dark);
+  mainWindow->SetClientSize(width, height);
+  buttons.SetView(zoom, dark);
+  strokeOrderWindow->SetDark(dark);
+  mainWindow->ShowViewState(zoom.percent, dark, strokeOrderWindow->isVisible());
+  if (currentDrill != nullptr && WindowOf(currentDrill) != nullptr) {
+    WindowOf(currentDrill)->update();
+  }
 }

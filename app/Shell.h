@@ -33,6 +33,8 @@ class QWidget;
 class ReadingsDrill;
 class SentencesDialog;
 class StudyHistory;
+class StrokeOrderDialog;
+class ViewOptions;
 class UserProfile;
 
 // The program: the data, the profile, the two drills and their windows, and the routing of
@@ -60,6 +62,11 @@ class Shell : public ShellWindows {
   static constexpr int kCmdStudyList = CommandHandler::kCmdStudyList;
   static constexpr int kCmdProgress = CommandHandler::kCmdProgress;
   static constexpr int kCmdUndoLastCard = CommandHandler::kCmdUndoLastCard;
+  static constexpr int kCmdShowStrokeOrder = CommandHandler::kCmdShowStrokeOrder;
+  static constexpr int kCmdZoomIn = CommandHandler::kCmdZoomIn;
+  static constexpr int kCmdZoomOut = CommandHandler::kCmdZoomOut;
+  static constexpr int kCmdActualSize = CommandHandler::kCmdActualSize;
+  static constexpr int kCmdDarkColours = CommandHandler::kCmdDarkColours;
   static constexpr int kFirstDrillCommand = CommandHandler::kFirstDrillCommand;
   static constexpr int kLastDrillCommand = CommandHandler::kLastDrillCommand;
 
@@ -101,6 +108,10 @@ class Shell : public ShellWindows {
   // Makes the Progress window on first use; every call reads the history afresh.
   void ShowProgress() override;
   void Quit() override;
+  // Beside the main window; without its font, a message naming the package instead.
+  void ToggleStrokeOrder() override;
+  void Zoom(int direction) override;
+  void ToggleDarkColours() override;
 
   // --- Events of the main window and the drill windows ---
 
@@ -139,6 +150,10 @@ class Shell : public ShellWindows {
   std::unique_ptr<UserProfile> profile;
   // The program's own options beyond the profile, loaded just after it.
   std::unique_ptr<ExtraSettings> settings;
+  std::unique_ptr<ViewOptions> view;  // zoom, dark colours, stroke order: in settings
+  StrokeOrderDialog* strokeOrderWindow = nullptr;  // owned by the main window
+  // Whether the KanjiStrokeOrders font is installed; found at start-up, set by tests.
+  bool strokeOrderFontInstalled = false;
   DrillFonts fonts;
   DrillWindow* fillInWindow = nullptr;
   DrillWindow* readingsWindow = nullptr;
@@ -164,6 +179,10 @@ class Shell : public ShellWindows {
   // The kanji search row of the Progress window, which changes the profile (the window itself
   // only reads it).
   void AttachKanjiSearch();
+  // Sizes the windows and buttons for the zoom, colours them, ticks the menu, repaints.
+  void ApplyView();
+  // Shows the stroke-order window beside the main window.
+  void ShowStrokeOrderWindow();
 
   std::filesystem::path directory_;
   bool notesPlaced_ = false;

@@ -4,6 +4,7 @@
 #include "drills/Keys.h"
 #include "platform/Buttons.h"
 #include "platform/SentencesWindow.h"
+#include "platform/StrokeOrderWindow.h"
 #include "platform/System.h"
 #include "platform/WindowManager.h"
 #include "study/ReviewLog.h"
@@ -123,6 +124,7 @@ void Drill::RefuseTry(const CodeString& answer, const MissReason& reason) {
 void Drill::HandOverNotes(KanjiCode code) {
   if (host_.profile.notesKanji != 0) host_.profile.CaptureNote();
   host_.profile.ShowNote(code);
+  if (strokeOrder != nullptr) strokeOrder->ShowKanji(host_.jis.CodeToUnicode(code));
 }
 
 void Drill::FindWordSentences(const CodeString& word) {
@@ -215,6 +217,7 @@ void Drill::ClearCard() {
   cardFinished = true;
   sentenceOffsets.clear();
   ClearAnswer();
+  if (strokeOrder != nullptr) strokeOrder->ShowKanji(0);
 }
 
 void Drill::ResetWrongTries() {

@@ -14,6 +14,7 @@
 
 class CardUndo;
 class Painter;
+class StrokeOrderWindow;
 struct KanjiProgress;
 struct KanjiRecord;
 
@@ -142,6 +143,8 @@ class Drill {
   bool forgiveOtherKind = false;  // refuse a reading of the wrong kind or script, free of charge
   CardUndo* undo = nullptr;       // the run's last finished card, shared by both drills
   std::int64_t lastReviewId = 0;  // the history record of the last card end
+  // Told every new card's kanji alongside the notes; none until the program attaches its window.
+  StrokeOrderWindow* strokeOrder = nullptr;
 
  protected:
   // Which drill this is, as the history names it.

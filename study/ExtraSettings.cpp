@@ -187,7 +187,8 @@ bool ExtraSettings::SetString(std::string_view key, std::string_view value) {
     }
   }
   // A new file says what it is to a learner who opens it.
-  if (lines_.empty()) lines_.push_back({{}, "# Veltrane's own settings; the learner profile keeps the rest."});
+  if (lines_.empty())
+    lines_.push_back({{}, "# Veltrane's own settings; the learner profile keeps the rest."});
   lines_.push_back({std::string(key), std::string(value)});
   return true;
 }

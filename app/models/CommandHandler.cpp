@@ -65,6 +65,17 @@ bool CommandHandler::HandleCommand(WindowHandle window, int id) {
     case kCmdUndoLastCard:
       UndoLastCard();
       return true;
+    case kCmdShowStrokeOrder:
+      windows_.ToggleStrokeOrder();
+      return true;
+    case kCmdZoomIn:
+    case kCmdZoomOut:
+    case kCmdActualSize:
+      windows_.Zoom(command == kCmdZoomIn ? 1 : command == kCmdZoomOut ? -1 : 0);
+      return true;
+    case kCmdDarkColours:
+      windows_.ToggleDarkColours();
+      return true;
     default:
       return false;
   }

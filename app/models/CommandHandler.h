@@ -29,6 +29,12 @@ class CommandHandler {
   static constexpr int kCmdStudyList = 32791;
   static constexpr int kCmdProgress = 32790;
   static constexpr int kCmdUndoLastCard = 32792;
+  // Readability: the stroke-order window and the View menu.
+  static constexpr int kCmdShowStrokeOrder = 32793;
+  static constexpr int kCmdZoomIn = 32794;
+  static constexpr int kCmdZoomOut = 32795;
+  static constexpr int kCmdActualSize = 32796;
+  static constexpr int kCmdDarkColours = 32797;
   // The drills' buttons; every id in between goes to the current drill.
   static constexpr int kFirstDrillCommand = 900;
   static constexpr int kLastDrillCommand = 1000;

@@ -31,4 +31,12 @@ class ShellWindows {
   virtual void ShowProgress() = 0;
   // Ends the run: the event loop returns once the current message is done.
   virtual void Quit() = 0;
+
+  // Readability. Empty by default, so that windows without these commands need not name them.
+  // Shows the stroke-order window beside the main window, or hides it when it is on show.
+  virtual void ToggleStrokeOrder() {}
+  // Zooms the drill faces one step in (direction > 0), out (< 0) or to their actual size (0).
+  virtual void Zoom(int /*direction*/) {}
+  // Turns the faces' dark colours on or off.
+  virtual void ToggleDarkColours() {}
 };

@@ -65,6 +65,12 @@ TEST_F(ShellCommandsTest, MenusHaveTheirTextsIdsAndGrayedItems) {
       {"&Kanji", "&Progress...", 32790, true},
       {"&Kanji", nullptr, 0, true},
       {"&Kanji", "Decrease Mastery Level", 32783, true},
+      {"&Kanji", "Show &Stroke Order", 32793, true},
+      {"&View", "Zoom &In", 32794, true},
+      {"&View", "Zoom &Out", 32795, false},  // at the smallest size already
+      {"&View", "&Actual Size", 32796, false},
+      {"&View", nullptr, 0, true},
+      {"&View", "&Dark Colours", 32797, true},
       {"&Help", "View &User Guide", 32775, true},
       {"&Help", "&About ...", 104, true},
   };
@@ -74,7 +80,7 @@ TEST_F(ShellCommandsTest, MenusHaveTheirTextsIdsAndGrayedItems) {
     menuTitles << menu->text();
     for (QAction* item : menu->menu()->actions()) items.push_back(item);
   }
-  EXPECT_EQ(menuTitles, (QStringList{"&Drill", "&User", "&Kanji", "&Help"}));
+  EXPECT_EQ(menuTitles, (QStringList{"&Drill", "&User", "&Kanji", "&View", "&Help"}));
   ASSERT_EQ(items.size(), std::size(expected));
   for (std::size_t i = 0; i < items.size(); ++i) {
     SCOPED_TRACE(i);
