@@ -161,6 +161,7 @@ TEST_F(ReadingsTest, StudyAndMasteredEndTheCardWithoutScore) {
   Type(drill, "ni");
   drill.OnKeyDown(vk::kF8);
   EXPECT_EQ(drill.kunStatus[1], ReadingsDrill::StatusKnown);
+  EXPECT_TRUE(drill.meaningsRevealed);
   EXPECT_FALSE(drill.scoreShown);
   EXPECT_EQ(drill.typedCount, 0u);
   EXPECT_FLOAT_EQ(Progress("日").score, 50.0f);
@@ -216,6 +217,8 @@ TEST_F(ReadingsTest, ClicksSelectReadingsAndStepExamples) {
   Start();
   drill.OnClick(25, 135);  // ON 0
   ASSERT_EQ(drill.shownExamples.size(), 2u);
+  drill.OnClick(20, 182);  // below the last ON box: not the examples box
+  EXPECT_EQ(drill.exampleIndex, 0u);
   drill.OnKeyDown(vk::kUp);
   EXPECT_EQ(drill.exampleIndex, 1u);
   drill.OnClick(300, 300);
@@ -223,6 +226,7 @@ TEST_F(ReadingsTest, ClicksSelectReadingsAndStepExamples) {
   drill.OnClick(155, 160);            // KUN 1
   EXPECT_EQ(drill.selectedKind, ReadingsDrill::kKunReading);
   EXPECT_EQ(drill.selectedIndex, 1);
+  EXPECT_TRUE(Painted(drill).GlyphsOn(426).empty());  // a hidden reading's full form is not shown
   drill.OnClick(20, 182);  // below the last ON box: nothing
   EXPECT_EQ(drill.selectedKind, ReadingsDrill::kKunReading);
   drill.OnClick(100, 20);
