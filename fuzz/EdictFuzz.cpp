@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An edict line: parsed without a crash, its meaning within the limit the files are made for.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A kanjidic line, the input exactly as long as the line so a read past its end is caught.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A Tanaka corpus file: converted, then indexed by the program's own loader, which must accept
 // it and find each sentence where it was written.
 #include <cstddef>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Damaged and hostile dictionary input: the builder skips what it cannot read, and whatever it
 // writes loads in the program.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The index of "sentences.dat" and the reading of single sentences from it.
 
 #include <algorithm>

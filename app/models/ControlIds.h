@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Ids of the controls of the two settings dialogs. The dialog models name their fields after the

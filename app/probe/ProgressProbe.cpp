@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures opening the Progress window on a real data set with every kanji on the study list and
 // a synthetic history of 100,000 cards: the window made, its figures computed (the model alone
 // timed apart) and everything painted. Seven runs; the median is what counts.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures the program's start-up on a real data set: from main() to the first card painted,
 // and the resident memory once started. Message boxes are answered at once (a first run
 // creates the profile), so it runs unattended under QT_QPA_PLATFORM=offscreen.

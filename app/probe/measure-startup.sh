@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Veltrane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and memory of Veltrane on the real data set, offscreen, in a scratch copy of
 # build/data: one first run (creates the profile) and five runs with the profile in place.
 #   app/probe/measure-startup.sh [BUILD_DIR]

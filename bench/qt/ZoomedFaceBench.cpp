@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting a whole drill face at the largest zoom, once into the recording painter (the
 // drill's and the zoom's own work) and once through Qt's raster engine into an image the size
 // of the zoomed window (what a repaint costs on screen). One frame is 16 ms.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds the whole data set from the Debian dictionaries, holds it to the quality bars and
 // loads it with the program's own loaders.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Veltrane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ready study lists composed from the Debian kanjidic, held to the counts of its fields.
 #include <gtest/gtest.h>
 
