@@ -33,18 +33,7 @@ void UserProfile::IntroduceKanji(bool silentIfNone) {
     if (activeSet.contains(code)) continue;
     std::int32_t index;
     if (!FindProgressIndex(code, index)) continue;
-    KanjiProgress& entry = progress[static_cast<std::size_t>(index)];
-    ReviewRecord introduced;
-    introduced.kanji = code;
-    introduced.outcome = ReviewOutcome::Introduced;
-    introduced.scoreBefore = entry.score;
-    introduced.levelBefore = introduced.levelAfter = entry.masteryLevel;
-    entry.active = true;
-    entry.score = settings.scoreBaseline;
-    introduced.scoreAfter = entry.score;
-    introductions.push_back(introduced);
-    activeList.push_back(index);
-    activeSet.insert(code);
+    introductions.push_back(Activate(index));
     // Counted after the kanji, so a count of 0 from a hand-edited file introduces every kanji
     // left rather than none.
     if (++count == settings.introduceCount) break;
@@ -56,6 +45,21 @@ void UserProfile::IntroduceKanji(bool silentIfNone) {
   } else if (!silentIfNone) {
     system_.ShowMessage("All possible kanji on the study list are active.", "Veltrane", mainWindow);
   }
+}
+
+ReviewRecord UserProfile::Activate(std::int32_t index) {
+  KanjiProgress& entry = progress[static_cast<std::size_t>(index)];
+  ReviewRecord introduced;
+  introduced.kanji = entry.code;
+  introduced.outcome = ReviewOutcome::Introduced;
+  introduced.scoreBefore = entry.score;
+  introduced.levelBefore = introduced.levelAfter = entry.masteryLevel;
+  entry.active = true;
+  entry.score = settings.scoreBaseline;
+  introduced.scoreAfter = entry.score;
+  activeList.push_back(index);
+  activeSet.insert(entry.code);
+  return introduced;
 }
 
 void UserProfile::CheckAutoIntroduce() {

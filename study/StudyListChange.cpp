@@ -62,18 +62,7 @@ bool UserProfile::StudyNext(KanjiCode code, std::string& error) {
 bool UserProfile::IntroduceNow(KanjiCode code) {
   std::int32_t index;
   if (!FindProgressIndex(code, index) || activeSet.contains(code)) return false;
-  KanjiProgress& entry = progress[static_cast<std::size_t>(index)];
   // Recorded in the history as an introduction, so the learner's charts count it.
-  ReviewRecord introduced;
-  introduced.kanji = code;
-  introduced.outcome = ReviewOutcome::Introduced;
-  introduced.scoreBefore = entry.score;
-  introduced.levelBefore = introduced.levelAfter = entry.masteryLevel;
-  entry.active = true;
-  entry.score = settings.scoreBaseline;
-  introduced.scoreAfter = entry.score;
-  activeList.push_back(index);
-  activeSet.insert(code);
-  RecordReview(introduced);
+  RecordReview(Activate(index));
   return true;
 }

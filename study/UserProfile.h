@@ -168,6 +168,9 @@ class UserProfile {
   // Writes bytes over the named file of the working directory, or tells the learner why not.
   bool SaveFile(const char* name, const std::string& bytes, const char* what);
   std::string ProfileText() const;
+  // Makes the kanji at index active at the baseline, as an introduction does, and returns the
+  // history record of it.
+  ReviewRecord Activate(std::int32_t index);
 
   const KanjiDatabase& database_;
   const JisTable& jis_;
