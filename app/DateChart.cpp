@@ -39,6 +39,8 @@ void DateChart::AddSeries(QChart* chart, const DateSeries& series) {
   QAbstractSeries* shown = line;
   if (series.filled) {
     auto* area = new QAreaSeries(line);
+    // The area only points at its line; owning it here lets the chart free both.
+    line->setParent(area);
     area->setName(series.name);
     QColor fill = series.colour;
     fill.setAlpha(110);
