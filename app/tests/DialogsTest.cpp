@@ -37,23 +37,23 @@ class DialogsTest : public ShellTest {
 
 TEST_F(DialogsTest, NumberFieldsDropWhatTheFilterRefuses) {
   OptionsDialog dialog(*shell->profile, shell->system, shell->windows, shell->mainWindow.get());
-  auto* baseline = Find<QLineEdit>(&dialog, ControlId::kScoreBaseline);
-  auto* distribution = Find<QLineEdit>(&dialog, ControlId::kSelectionDistribution);
-  auto* count = Find<QLineEdit>(&dialog, ControlId::kIntroduceCount);
-  ASSERT_TRUE(baseline && distribution && count);
-  baseline->clear();
-  QTest::keyClicks(baseline, "4.x5");
-  EXPECT_EQ(baseline->text(), "45");
-  distribution->clear();
-  QTest::keyClicks(distribution, "a2.5-");
-  EXPECT_EQ(distribution->text(), "2.5");
-  count->clear();
-  QTest::keyClicks(count, "123456");
-  EXPECT_EQ(count->text(), "1234");  // four characters at most
-  // Ctrl+V is a control character to the filter: nothing is pasted by the key.
-  count->clear();
-  QTest::keyClick(count, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(count->text(), "");
+  const struct {
+    int id;
+    const char* typed;
+    const char* kept;
+  } cases[] = {{ControlId::kScoreBaseline, "4.x5", "45"},
+               {ControlId::kSelectionDistribution, "a2.5-", "2.5"},
+               {ControlId::kIntroduceCount, "123456", "1234"}};  // four characters at most
+  for (const auto& c : cases) {
+    auto* field = Find<QLineEdit>(&dialog, c.id);
+    field->clear();
+    QTest::keyClicks(field, c.typed);
+    EXPECT_EQ(field->text(), c.kept);
+    // Ctrl+V is a control character to the filter: nothing is pasted by the key.
+    field->clear();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "");
+  }
 }
 
 TEST_F(DialogsTest, OptionsOkShowsWarningThenErrorAndStaysOpen) {

@@ -1,9 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QDir>
-#include <QImage>
-#include <QMenuBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -20,40 +17,23 @@ namespace {
 
 constexpr std::int64_t kNow = 1'780'000'000;  // 2026-05-28
 
-// The first-grade kanji with their meanings; 水 has readings for the details pane.
-constexpr const char* kKanji[][2] = {
-    {"一", "one"}, {"二", "two"}, {"三", "three"}, {"四", "four"}, {"五", "five"},
-    {"六", "six"}, {"七", "seven"}, {"八", "eight"}, {"九", "nine"}, {"十", "ten"},
-    {"百", "hundred"}, {"千", "thousand"}, {"日", "day, sun"}, {"月", "moon, month"},
-    {"火", "fire"}, {"水", "water"}, {"木", "tree, wood"}, {"金", "gold, money"},
-    {"土", "soil, earth"}, {"人", "person"}, {"子", "child"}, {"女", "woman"}, {"男", "man"},
-    {"山", "mountain"}, {"川", "river"}, {"田", "rice field"}, {"天", "heaven"}, {"空", "sky, empty"},
-    {"雨", "rain"}, {"花", "flower"}, {"草", "grass"}, {"竹", "bamboo"}, {"林", "grove"},
-    {"森", "forest"}, {"石", "stone"}, {"犬", "dog"}, {"虫", "insect"}, {"貝", "shellfish"},
-    {"目", "eye"}, {"耳", "ear"}, {"口", "mouth"}, {"手", "hand"}, {"足", "foot, leg"},
-    {"大", "large"}, {"小", "small"}, {"上", "above, up"}, {"下", "below, down"},
-    {"中", "inside, middle"}, {"左", "left"}, {"右", "right"}, {"入", "enter"},
-    {"出", "exit, leave"}, {"立", "stand up"}, {"休", "rest"}, {"見", "see"}, {"生", "life, birth"},
-    {"先", "ahead"}, {"早", "early"}, {"夕", "evening"}, {"年", "year"}, {"名", "name"},
-    {"字", "character"}, {"文", "writing"}, {"本", "book, origin"}, {"学", "study"},
-    {"校", "school"}, {"車", "vehicle"}, {"町", "town"}, {"村", "village"}, {"王", "king"},
-    {"玉", "jewel, ball"}, {"円", "circle, yen"}, {"音", "sound"}, {"気", "spirit"},
-    {"力", "power"}, {"糸", "thread"}, {"白", "white"}, {"赤", "red"}, {"青", "blue"},
-    {"正", "correct"},
-};
+// Eighty first-grade kanji; 水 has readings and a meaning for the details pane.
+const std::u8string_view kKanji =
+    u8"一二三四五六七八九十百千日月火水木金土人子女男山川田天空雨花草竹林森石犬虫貝目耳口"
+    u8"手足大小上下中左右入出立休見生先早夕年名字文本学校車町村王玉円音気力糸白赤青正";
+constexpr std::size_t kKanjiCount = 80;
 constexpr std::size_t kIntroduced = 64;
 
 class ProgressWindowTest : public ShellTest {
  protected:
   void SetUp() override {
     WriteFullJisTable(dir.path());
+    const std::string list(kKanji.begin(), kKanji.end());
     std::string data;
-    std::string list;
-    for (const auto& [kanji, meaning] : kKanji) {
-      const std::string readings = std::string(kanji) == "水" ? "スイ\tみず" : "\t";
+    for (std::size_t i = 0; i < list.size(); i += 3) {  // three UTF-8 bytes a kanji
+      const std::string kanji = list.substr(i, 3);
       if (!data.empty()) data += "\r\n";  // no line break after the last line
-      data += std::string(kanji) + "\t1\t" + readings + "\t" + meaning;
-      list += kanji;
+      data += kanji + (kanji == "水" ? "\t1\tスイ\tみず\twater" : "\t1\t\t\t-");
     }
     WriteUtf16File(dir / "kanji_data.dat", data);
     WriteUtf16File(dir / "examples.dat", "水\t【すい】\t60\twater");
@@ -102,21 +82,7 @@ class ProgressWindowTest : public ShellTest {
   }
 };
 
-TEST_F(ProgressWindowTest, KanjiMenuOpensItWithCtrlPAndItKeepsItsPlace) {
-  QAction* progress = nullptr;
-  for (QAction* menu : shell->mainWindow->menuBar()->actions()) {
-    for (QAction* item : menu->menu()->actions()) {
-      if (item->data().toInt() == Shell::kCmdProgress) progress = item;
-    }
-    if (progress != nullptr) {
-      EXPECT_EQ(menu->text(), "&Kanji");
-      break;
-    }
-  }
-  ASSERT_NE(progress, nullptr);
-  EXPECT_EQ(progress->text(), "&Progress...");
-  EXPECT_EQ(progress->shortcut(), QKeySequence("Ctrl+P"));
-
+TEST_F(ProgressWindowTest, CtrlPOpensItAndItKeepsItsPlace) {
   // The shortcut works from the drill, which otherwise takes every key.
   shell->mainWindow->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(shell->mainWindow.get()));
@@ -125,7 +91,7 @@ TEST_F(ProgressWindowTest, KanjiMenuOpensItWithCtrlPAndItKeepsItsPlace) {
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   EXPECT_FALSE(window->isModal());
-  EXPECT_EQ(window->Model().Kanji().size(), std::size(kKanji));
+  EXPECT_EQ(window->Model().Kanji().size(), kKanjiCount);
   EXPECT_EQ(window->Model().TotalCards(), 0u);
   window->resize(1000, 700);
   window->close();
@@ -138,7 +104,7 @@ TEST_F(ProgressWindowTest, ShowsTheHistoryAndOneKanjiInDetail) {
   window->resize(1180, 820);
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  EXPECT_EQ(window->Model().CountIn(KanjiStage::NotIntroduced), std::size(kKanji) - kIntroduced);
+  EXPECT_EQ(window->Model().CountIn(KanjiStage::NotIntroduced), kKanjiCount - kIntroduced);
   EXPECT_GT(window->Model().StudyStreaks().longest, 0);
 
   // Keys move through the grid and the details follow; a chosen kanji shows at once.
@@ -153,13 +119,10 @@ TEST_F(ProgressWindowTest, ShowsTheHistoryAndOneKanjiInDetail) {
   EXPECT_EQ(grid->CurrentIndex(), 15);
   EXPECT_EQ(window->ShownKanji(), Code(u"水"));
 
-  const QImage image = window->grab().toImage();
-  QDir().mkpath(VELTRANE_SCREENSHOT_DIR);
-  image.save(QString(VELTRANE_SCREENSHOT_DIR) + "/progress.png");
-  EXPECT_EQ(image.size(), QSize(1180, 820));
+  EXPECT_EQ(Render(window.get(), "progress").size(), QSize(1180, 820));
   // The leech list, reached by its mnemonic.
   QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
-  window->grab().save(QString(VELTRANE_SCREENSHOT_DIR) + "/progress-failing.png");
+  Render(window.get(), "progress-failing");
   EXPECT_NE(window->findChild<QTreeWidget*>()->topLevelItemCount(), 0);
 }
 

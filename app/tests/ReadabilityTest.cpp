@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <QDir>
 #include <QImage>
 #include <QScreen>
 
@@ -25,17 +24,30 @@ class ReadabilityTest : public ShellTest {
     ASSERT_TRUE(StartShell());
   }
 
-  QImage Render(QWidget* window, const char* name) {
-    const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QDir().mkpath(VELTRANE_SCREENSHOT_DIR);
-    image.save(QString(VELTRANE_SCREENSHOT_DIR) + "/" + name + ".png");
-    return image;
-  }
-
   std::string SettingsFile() const { return ReadBytes(dir / ExtraSettings::kFileName); }
 
   static QColor Q(Colour c) { return QColor(c.red, c.green, c.blue); }
 };
+
+TEST_F(ReadabilityTest, BothFacesShowTheKanjiInItsBoxOnTheirColours) {
+  for (const auto& [command, name, panelBottom] : {std::tuple(Shell::kCmdReadings, "readings", 400),
+                                                   std::tuple(Shell::kCmdFillIn, "fill-in", 100)}) {
+    shell->HandleCommand(shell->mainHandle, command);
+    const QImage image = Render(shell->windows.Widget(shell->currentDrill->window()), name);
+    ASSERT_EQ(image.size(), QSize(640, 440));
+    EXPECT_EQ(QColor(image.pixel(10, 10)), QColor(0, 0, 0));  // kanji box frame
+    EXPECT_EQ(QColor(image.pixel(69, 69)), QColor(0, 0, 0));
+    EXPECT_EQ(QColor(image.pixel(12, 12)), QColor(255, 238, 238));                 // its inside
+    EXPECT_EQ(QColor(image.pixel(600, panelBottom - 20)), QColor(238, 238, 238));  // tries panel
+    EXPECT_EQ(QColor(image.pixel(510, panelBottom / 2)), QColor(0, 0, 0));         // its edge
+    EXPECT_EQ(QColor(image.pixel(635, 435)), QColor(255, 255, 240));               // ivory ground
+    int dark = 0;  // the 54-pixel kanji
+    for (int y = 11; y < 69; ++y) {
+      for (int x = 11; x < 69; ++x) dark += qGray(image.pixel(x, y)) < 96;
+    }
+    EXPECT_GT(dark, 100);
+  }
+}
 
 TEST_F(ReadabilityTest, At200PercentBothFacesAreTwiceAsLargeSharpAndAnswerClicksWhereDrawn) {
   for (int step = 0; step < 4; ++step) shell->HandleCommand(shell->mainHandle, Shell::kCmdZoomIn);

@@ -5,48 +5,22 @@
 #include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
-#include <clocale>
-#include <cstdint>
-#include <sstream>
-#include <string>
 #include <string_view>
 
 #include "app/DrillWindow.h"
 #include "app/MainWindow.h"
 #include "app/NotesDialog.h"
 #include "app/tests/ShellFixture.h"
+#include "drills/Drill.h"
 #include "drills/FillInDrill.h"
 #include "drills/ReadingsDrill.h"
+#include "study/StudyHistory.h"
 #include "study/UserProfile.h"
-#include "text/KanjiDatabase.h"
 #include "text/KanjiRecord.h"
 
 namespace {
 
 using SessionTest = ShellTest;
-
-// The progress line of code in a profile file: active flag, score and mastery level.
-struct ProgressLine {
-  bool found = false;
-  int active = 0;
-  float score = 0;
-  int level = 0;
-};
-
-ProgressLine FindProgressLine(const std::string& profile, KanjiCode code) {
-  std::istringstream lines(profile);
-  std::string line;
-  char hex[8];
-  std::snprintf(hex, sizeof hex, "%x\t", static_cast<unsigned>(code));
-  ProgressLine result;
-  while (std::getline(lines, line)) {
-    if (line.rfind(hex, 0) != 0) continue;
-    std::istringstream fields(line.substr(std::string(hex).size()));
-    fields >> result.active >> result.score >> result.level;
-    result.found = true;
-  }
-  return result;
-}
 
 // Whether a notes file holds text, zero-terminated UTF-16LE, as a note's text.
 bool HoldsNote(const std::string& file, std::u16string_view text) {
@@ -85,12 +59,12 @@ TEST_F(SessionTest, FirstRunTypesACardAndSavesScoreAndNoteOnClose) {
   shell->mainWindow->close();
   EXPECT_TRUE(shell->quitRequested);
 
-  const ProgressLine line = FindProgressLine(ReadBytes(dir / "user_profile.vlu"), two);
-  ASSERT_TRUE(line.found);
-  EXPECT_EQ(line.active, 1);
-  EXPECT_FLOAT_EQ(line.score, 62.5f);
-  EXPECT_EQ(line.level, 0);
   EXPECT_TRUE(HoldsNote(ReadBytes(dir / "kanji_notes.dat"), u"mnemonic"));
+  shell.reset();
+  ASSERT_TRUE(StartShell());  // the next start reads what was saved
+  const KanjiProgress saved = *shell->profile->FindProgress(two);
+  EXPECT_EQ(std::tuple(saved.active, saved.score, saved.masteryLevel),
+            std::tuple(true, 62.5f, std::int16_t{0}));
 }
 
 TEST_F(SessionTest, FillInCardTypedThroughTheWindowMovesTheScore) {
@@ -110,8 +84,9 @@ TEST_F(SessionTest, FillInCardTypedThroughTheWindowMovesTheScore) {
   QTest::keyClick(shell->fillInWindow, Qt::Key_Space);  // next card
   EXPECT_FALSE(fillIn.complete);
   shell->mainWindow->close();
-  const ProgressLine line = FindProgressLine(ReadBytes(dir / "user_profile.vlu"), two);
-  EXPECT_FLOAT_EQ(line.score, 51.5f);
+  shell.reset();
+  ASSERT_TRUE(StartShell());
+  EXPECT_FLOAT_EQ(shell->profile->FindProgress(two)->score, 51.5f);
 }
 
 TEST_F(SessionTest, ExitKeepsTheNoteAndTheSecondRunReadsTheSavedProfileSilently) {
@@ -125,6 +100,17 @@ TEST_F(SessionTest, ExitKeepsTheNoteAndTheSecondRunReadsTheSavedProfileSilently)
   ASSERT_TRUE(StartShell());
   EXPECT_TRUE(messages.empty()) << messages.front().text;
   EXPECT_NE(shell->readingsDrill->cardKanji, nullptr);
+}
+
+TEST_F(SessionTest, TheProgramRecordsIntroductionsAndCardsAsTheyHappen) {
+  WriteDataSet();
+  ASSERT_TRUE(StartShell());
+  shell->HandleCommand(shell->readingsHandle, Drill::CmdReveal);
+  const std::vector<ReviewRecord> rows = shell->history->ReadReviews();
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].outcome, ReviewOutcome::Introduced);
+  EXPECT_EQ(std::pair(rows[1].outcome, rows[1].drill),
+            std::pair(ReviewOutcome::Reveal, ReviewDrill::Readings));
 }
 
 TEST_F(SessionTest, ABoxOwnedByTheMainWindowBeforeItIsShownOpensCentredOnTheScreen) {

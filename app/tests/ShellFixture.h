@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QImage>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -59,6 +60,14 @@ class ShellTest : public ::testing::Test {
   void TearDown() override {
     shell.reset();
     if (!previousDirectory.isEmpty()) QDir::setCurrent(previousDirectory);
+  }
+
+  // Renders window and keeps the picture beside the build's other outputs, for review.
+  static QImage Render(QWidget* window, const char* name) {
+    const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QDir().mkpath(VELTRANE_SCREENSHOT_DIR);
+    image.save(QString(VELTRANE_SCREENSHOT_DIR) + "/" + name + ".png");
+    return image;
   }
 
   std::vector<std::string> Texts() const {
