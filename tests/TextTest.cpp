@@ -267,6 +267,21 @@ TEST(KanjiFactsFileTest, ReadsGoodFilesAndRefusesDamagedOnesWithoutChangingAnyth
   EXPECT_NE(message.find("missing"), std::string::npos);
 }
 
+// A kanji the file lacks keeps its code and its record's grade, when that is a grade.
+TEST(KanjiFactsFileTest, FactsForDataSetLineTheLoadedFactsUpWithTheDataSet) {
+  std::vector<KanjiRecord> kanji(4);
+  const std::uint16_t codes[][2] = {{0x306C, 1}, {0x3021, 9}, {0x306D, 9}, {0x306E, 10}};
+  for (std::size_t i = 0; i < kanji.size(); ++i) {
+    std::tie(kanji[i].code, kanji[i].grade) = std::pair(codes[i][0], codes[i][1]);
+  }
+  const std::vector<KanjiFacts> facts = FactsForDataSet(kanji, {{0x3021, 7}, {0x306C, 1}});
+  ASSERT_EQ(facts.size(), 4u);
+  EXPECT_EQ(std::tuple(facts[0].code, facts[0].strokes, facts[1].strokes),
+            std::tuple(0x306C, 1, 7));
+  EXPECT_EQ(std::tuple(facts[2].code, facts[2].strokes, facts[2].grade), std::tuple(0x306D, 0, 9));
+  EXPECT_EQ(facts[3].grade, 0);
+}
+
 struct Typed {
   CodeString kana;  // all outputs joined
   std::string pending;
