@@ -56,6 +56,7 @@ class DataFilesTest : public ::testing::Test {
   void WriteSentences(std::string_view utf8, bool bom = true) {
     WriteUtf16File(dir / KanjiDatabase::kSentencesFileName, utf8, bom);
   }
+
   TempDir dir;
   FakeSystem system;
   KanjiDatabase database{FullJisTable(), system, dir.path()};
