@@ -138,13 +138,10 @@ TEST_F(JisTableTest, OptionalPrefixBlankLinesLongCommentsAndAnUnendedLastLine) {
   EXPECT_EQ(table.CodeToUnicode(0x2125), 0);       // the last line, without a line break
 }
 
-TEST_F(JisTableTest, MissingFileIsFatal) {
+TEST_F(JisTableTest, MissingOrMalformedFilesAreFatalWithTheLine) {
   ExpectFatal(
       system, [&] { JisTable table(dir / "jis0208.dat", system); },
       "Could not open the character table file (jis0208.dat).", kFileErrorCaption);
-}
-
-TEST_F(JisTableTest, MalformedFilesAreFatalWithTheLine) {
   const struct {
     const char *content, *line;
   } cases[] = {
@@ -191,12 +188,11 @@ class KanjiSearchTest : public ::testing::Test {
 
 TEST_F(KanjiSearchTest, FindsKanjiByCharacterReadingMeaningOrStrokes) {
   using Key = KanjiSearch::Key;
-  struct Case {
+  const struct {
     const char* query;
     Key key;
     std::vector<std::int32_t> matches;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"水", Key::kCharacter, {0}},
       {"火と水と火", Key::kCharacter, {3, 0}},
       {"mizu", Key::kReadingOrMeaning, {0}},
@@ -215,7 +211,7 @@ TEST_F(KanjiSearchTest, FindsKanjiByCharacterReadingMeaningOrStrokes) {
       {"漢", Key::kNothing, {}},  // a kanji the data set lacks
   };
   const KanjiSearch search(records, facts, FullJisTable());
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.query);
     const KanjiSearch::Result result = search.Find(Utf16(c.query));
     EXPECT_EQ(result.key, c.key);
@@ -229,12 +225,11 @@ TEST(KanjiFactsFileTest, ReadsGoodFilesAndRefusesDamagedOnesWithoutChangingAnyth
   JisTable jis;
   jis.Insert(0x3021, 0x4E9C);
   const std::string header = std::string(kKanjiFactsHeader) + "\n# a comment\n";
-  struct Case {
+  const struct {
     const char* name;
     std::string text;
     FactsLoad expected;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"good", header + "4E9C\t7\t1509\t1\t1\t8\n", FactsLoad::kLoaded},
       {"last line without line feed", header + "4e9c\t7\t0\t0\t1\t0", FactsLoad::kLoaded},
       {"other header", "# Veltrane kanji facts 2\n4E9C\t7\t1509\t1\t1\t8\n", FactsLoad::kDamaged},
@@ -245,7 +240,7 @@ TEST(KanjiFactsFileTest, ReadsGoodFilesAndRefusesDamagedOnesWithoutChangingAnyth
       {"kanji not in the table", header + "6C34\t4\t223\t4\t85\t1\n", FactsLoad::kDamaged},
       {"cut short", header + "4E9C\t7\t15", FactsLoad::kDamaged},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     WriteBytes(dir / kKanjiFactsFileName, c.text);
     std::vector<KanjiFacts> facts(1);  // stays as it is unless the file loads
