@@ -230,8 +230,7 @@ TEST_F(ExampleSelectorTest, TakesEveryCommonWordWithAKanjiAndNoWordWithout) {
                                      Word("山川", "やまかわ", true)};
   for (int n = 0; n < 12; ++n) entries.push_back(Word("本山", "ほんさん", false));
   const ExampleSelection selection = Select(entries);
-  EXPECT_EQ(selection.commonWords, 2);
-  EXPECT_EQ(selection.commonAligned, 2);
+  EXPECT_EQ(std::pair(selection.commonWords, selection.commonAligned), std::pair(2, 2));
   // The repeated pair counts once.
   EXPECT_EQ(Words(selection), (std::vector<std::string>{"本山", "山川", "本山"}));
 }
