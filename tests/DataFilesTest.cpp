@@ -88,7 +88,7 @@ TEST_F(DataFilesTest, ExamplesFileSplitsReadingsIntoPartsAndReadsWeights) {
     bool irregular = false;
   } cases[] = {
       {"empty field gives one empty part", "", {""}, "", "42", 42},
-      {"parentheses", "いっ（いち）／ぱ（は）", {"いっ（いち）", "ぱ（は）"}, "いっぱ", "  +7", 7},
+      {"parentheses", "いっ（いち）／ぱ（は）", {"いっ（いち）", "ぱ（は）"}, "いっぱ", " \r+7", 7},
       {"trailing solidus adds no part", "あ／い／", {"あ", "い"}, "あい", "12abc", 12},
       {"marks are kept in parts, dropped from the reading", "＜いち／＞ひと／＆お",
        {"＜いち", "＞ひと", "＆お"}, "いちひとお", "x1", 0},
