@@ -101,32 +101,31 @@ class JisTableTest : public ::testing::Test {
   FakeSystem system;
 };
 
+// Blank lines and long comments are passed over, and a last line without a line break is not
+// read.
 TEST_F(JisTableTest, ReadsTheSecondAndThirdColumnsAndTheFirstLineWinsInEachMapOnItsOwn) {
   const JisTable table = Load(
       "0x8140\t0x2421\t0x3041\t# HIRAGANA LETTER SMALL A\n"
       "0x2 0x2422 0x3041\n"  // Unicode seen before; its code is new
-      "0x3 0x2421 0x9999\n");
+      "0x3 0x2421 0x9999\n"
+      "\n8140 2121 3000\r\n\n\n0X8141 0x2122 0X3001 #" +
+      std::string(5000, 'x') + " 2 2123 3002\n3 2124 3003\n4 2125 3004");
   EXPECT_TRUE(system.messages.empty());
+  EXPECT_EQ(table.byCode.size(), 5u);
   KanjiCode code = 0;
   ASSERT_TRUE(table.UnicodeToCode(0x3041, code));
   EXPECT_EQ(code, 0x2421);
   EXPECT_EQ(table.CodeToUnicode(0x2422), 0x3041);
   EXPECT_EQ(table.CodeToUnicode(0x2421), 0x3041);
   EXPECT_TRUE(table.UnicodeToCode(0x9999, code) && code == 0x2421);
+  EXPECT_EQ(table.CodeToUnicode(0x2121), 0x3000);  // no 0x prefix
+  EXPECT_EQ(table.CodeToUnicode(0x2122), 0x3001);
+  EXPECT_EQ(table.CodeToUnicode(0x2124), 0x3003);  // after the long comment
+  EXPECT_EQ(table.CodeToUnicode(0x2125), 0);       // the last line
   // Absent keys.
   EXPECT_FALSE(table.UnicodeToCode(0x4E00, code));
   EXPECT_EQ(code, 0x2421);
   EXPECT_EQ(table.CodeToUnicode(0x7E7E), 0);
-}
-
-TEST_F(JisTableTest, OptionalPrefixBlankLinesLongCommentsAndAnUnendedLastLine) {
-  const JisTable table = Load("\n8140 2121 3000\r\n\n\n0X8141 0x2122 0X3001 #" +
-                              std::string(5000, 'x') + " 2 2123 3002\n3 2124 3003\n4 2125 3004");
-  EXPECT_EQ(table.byCode.size(), 3u);
-  EXPECT_EQ(table.CodeToUnicode(0x2121), 0x3000);
-  EXPECT_EQ(table.CodeToUnicode(0x2122), 0x3001);
-  EXPECT_EQ(table.CodeToUnicode(0x2124), 0x3003);  // after the long comment
-  EXPECT_EQ(table.CodeToUnicode(0x2125), 0);       // the last line, without a line break
 }
 
 TEST_F(JisTableTest, MissingOrMalformedFilesAreFatalWithTheLine) {
