@@ -1,11 +1,100 @@
+// The dictionaries as the builder reads them, and the build.
 #include "tools/DataBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/TestFiles.h"
 #include "tests/ToolTestData.h"
+#include "tools/Edict.h"
+#include "tools/Kanjidic.h"
+#include "tools/StudyList.h"
 
 namespace {
+
+TEST(KanjidicTest, ReadsTheFieldsTheDataSetAndItsFactsUse) {
+  // Later stroke counts are common miscounts; fields inside a meaning are no fields.
+  const auto entry = ParseKanjidicLine(EucJp(
+      "亜 3021 U4e9c B1 C7 G8 S7 S8 XJ05033 F1509 J1 N43 Yya4 Wa ア つ.ぐ T1 や つぎ {Asia} "
+      "{rank next} {come after S12 J3}"));
+  ASSERT_TRUE(entry.has_value());
+  EXPECT_EQ(entry->code, Jis("亜")[0]);
+  // Name readings after T1 are no readings.
+  ASSERT_EQ(std::pair(entry->on.size(), entry->kun.size()), std::pair(1ul, 1ul));
+  EXPECT_EQ(Utf8(entry->on[0]) + " " + Utf8(entry->kun[0]), "ア つ.ぐ");
+  EXPECT_EQ(entry->meanings, (std::vector<std::string>{"Asia", "rank next", "come after S12 J3"}));
+  const std::vector<KanjiFacts> facts = FactsOf({MakeKanjiEntry(*entry)});
+  ASSERT_EQ(facts.size(), 1u);
+  EXPECT_EQ(std::tuple(facts[0].strokes, facts[0].jlpt, facts[0].radical, facts[0].frequency,
+                       facts[0].grade),
+            std::tuple(7, 1, 1, 1509, 8));
+}
+
+TEST(KanjidicTest, KeepsPositionMarksAndSkipsTheHeaderAndLinesWithAWrongCode) {
+  EXPECT_FALSE(ParseKanjidicLine("# KANJIDIC JIS X 0208 Kanji Information File/").has_value());
+  const auto entry = ParseKanjidicLine(EucJp("黄 322B G2 コウ オウ き こ- {yellow}"));
+  ASSERT_TRUE(entry.has_value());
+  EXPECT_EQ(entry->frequency, 0);
+  EXPECT_EQ(Utf8(entry->kun.back()), "こ-");
+  // Lines whose code disagrees with the kanji; in UTF-8 the first two bytes are another kanji.
+  EXPECT_FALSE(ParseKanjidicLine("亜 3021 G8 ア {Asia}").has_value());
+  EXPECT_FALSE(ParseKanjidicLine(EucJp("亜 3022 G8 ア {Asia}")).has_value());
+}
+
+std::vector<EdictEntry> Parse(const char* utf8) { return ParseEdictLine(EucJp(utf8)); }
+
+// Each pair of a line as word, reading and the flags: "P" common, "uk" usually kana.
+TEST(EdictTest, ReadsEverySpellingAndReadingPairWithItsFlagsAndLeavesOutRareForms) {
+  const struct {
+    const char* line;
+    std::vector<std::string> pairs;
+  } cases[] = {
+      {"漢字 [かんじ] /(n) Chinese characters/kanji/(P)/", {"漢字 かんじ P"}},
+      // EDICT2: forms tagged oK, ok and the like are dropped.
+      {"受付;受け付け;受附(oK) [うけつけ;うけつき(ok)] /(n) reception/(P)/EntL1234567X/",
+       {"受付 うけつけ P", "受け付け うけつけ P"}},
+      // Common forms carry their own mark; a restricted reading goes with its spellings.
+      {"分かる;解る(P) [わかる(P)] /(v5r) to understand/(P)/", {"分かる わかる", "解る わかる P"}},
+      {"空;虚 [から;そら(空)] /(n) emptiness/", {"空 から", "空 そら", "虚 から"}},
+      {"いさぎ良い [いさぎよい] /(iK) (adj-i) manly/", {}},
+      {"古い字 [ふるいじ] /(n) (1) (obsc) old letter/(2) (arch) old type/", {}},
+      // One archaic sense among modern ones does not make the word archaic.
+      {"古字 [こじ] /(n) (1) old letter/(2) (arch) old type/", {"古字 こじ"}},
+      {"ＡＢ [エービー] /(n) AB/", {"ＡＢ エービー"}},  // the selection checks for a kanji
+      // (uk) counts on the first sense only.
+      {"此れ [これ] /(pn) (uk) this/(P)/", {"此れ これ P uk"}},
+      {"一杯 [いっぱい] /(n) (1) cupful/(adv) (2) (uk) fully/(P)/", {"一杯 いっぱい P"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    std::vector<std::string> pairs;
+    for (const EdictEntry& e : Parse(c.line)) {
+      pairs.push_back(Utf8(e.word) + " " + Utf8(e.reading) + (e.common ? " P" : "") +
+                      (e.usuallyKana ? " uk" : ""));
+    }
+    EXPECT_EQ(pairs, c.pairs);
+  }
+  EXPECT_EQ(Parse(cases[0].line)[0].meaning, "Chinese characters; kanji");
+}
+
+TEST(EdictTest, ShortensTheMeaningToTheFirstSensesWithoutTags) {
+  const struct {
+    const char* body;
+    const char* meaning;
+  } cases[] = {
+      {"(n,adj-no) (1) amount (e.g. cupful)/drink/(adj-na) (2) full/(P)/",
+       "amount (e.g. cupful); drink; full"},
+      {"(n) {comp} display/", "display"},
+      {"(n) (ksb:) fool/", "fool"},
+      {"(n) this is a very long gloss that goes on and on well beyond one line of text/",
+       "this is a very long gloss that goes on and on well beyond..."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.body);
+    const std::string meaning = EdictMeaning(c.body);
+    EXPECT_EQ(meaning, c.meaning);
+    EXPECT_LE(meaning.size(), kMeaningLimit);
+  }
+}
 
 // A tiny kanjidic and edict in the dictionaries' own encoding.
 class DataBuilderTest : public ::testing::Test {
@@ -37,7 +126,8 @@ class DataBuilderTest : public ::testing::Test {
   std::string error;
 };
 
-TEST_F(DataBuilderTest, WritesEveryFileAndCountsWhatItWrote) {
+// A build without a corpus drops the old one; a build that fails leaves the files as they were.
+TEST_F(DataBuilderTest, WritesEveryFileAndKeepsThemWhenALaterBuildFails) {
   options.tanaka = dir / "examples.utf";
   ASSERT_TRUE(Build()) << error;
   for (const char* name : {"jis0208.dat", "kanji_data.dat", "examples.dat", "study_list.vls",
@@ -48,22 +138,6 @@ TEST_F(DataBuilderTest, WritesEveryFileAndCountsWhatItWrote) {
   EXPECT_EQ(std::tuple(report.kanji, report.examples, report.commonAligned,
                        report.joyoOnStudyList, report.sentences),
             std::tuple(4, 4, 3, 4, 1));
-}
-
-TEST_F(DataBuilderTest, ReadsEverySourceBeforeWritingAnythingAndNamesTheOneItCannotRead) {
-  options.tanaka = dir / "missing.utf";
-  EXPECT_FALSE(Build());
-  EXPECT_NE(error.find("missing.utf"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(options.out));
-  options.tanaka.reset();
-  options.edict = dir / "no-edict";
-  EXPECT_FALSE(Build());
-  EXPECT_NE(error.find("no-edict"), std::string::npos);
-}
-
-TEST_F(DataBuilderTest, KeepsAnEarlierDataSetWhenASourceFailsAndDropsAnOldCorpus) {
-  options.tanaka = dir / "examples.utf";
-  ASSERT_TRUE(Build()) << error;
   const std::string examples = ReadBytes(options.out / "examples.dat");
   options.tanaka.reset();
   report = BuildReport();
@@ -73,6 +147,27 @@ TEST_F(DataBuilderTest, KeepsAnEarlierDataSetWhenASourceFailsAndDropsAnOldCorpus
   WriteBytes(dir / "edict", "not a dictionary\n");
   EXPECT_FALSE(Build());
   EXPECT_EQ(ReadBytes(options.out / "examples.dat"), examples);
+}
+
+TEST_F(DataBuilderTest, ReadsEverySourceBeforeWritingAnythingAndNamesTheOneItCannotRead) {
+  const auto fails = [&](const char* expected) {
+    EXPECT_FALSE(Build());
+    EXPECT_NE(error.find(expected), std::string::npos) << error;
+    EXPECT_FALSE(std::filesystem::exists(options.out));
+  };
+  options.tanaka = dir / "missing.utf";
+  fails("cannot open the Tanaka corpus file");
+  options.tanaka.reset();
+  WriteBytes(dir / "edict.utf8", "漢字 [かんじ] /(n) Chinese characters/(P)/\n");
+  options.edict = dir / "edict.utf8";
+  fails("edict.utf8 holds no words: is it edict in EUC-JP?");
+  options.edict = dir / "no-edict";
+  fails("cannot open the edict file");
+  WriteBytes(dir / "empty", "# nothing here\n");
+  options.kanjidic = dir / "empty";
+  fails("empty holds no kanji");
+  options.kanjidic = dir / "no-kanjidic";
+  fails("cannot open the kanjidic file");
 }
 
 }  // namespace

@@ -57,35 +57,6 @@ class DataFilesTest : public ::testing::Test {
     WriteUtf16File(dir / KanjiDatabase::kSentencesFileName, utf8, bom);
   }
 
-  // Cuts the file written from utf8 at every byte. A cut inside the meaning of a line ends that
-  // line, and the file, there: load gives the lines up to it; anywhere else it is fatal.
-  template <typename Records>
-  void ExpectEveryCutLoadsOrFails(std::string_view name, std::string_view utf8,
-                                  const std::vector<std::string>& meanings,
-                                  void (KanjiDatabase::*load)(), const Records& records,
-                                  const char* failure) {
-    const std::string whole = ReadBytes(dir / name);
-    const std::u16string text = Utf16(utf8);
-    for (std::size_t size = 0; size < whole.size(); ++size) {
-      SCOPED_TRACE(size);
-      WriteBytes(dir / name, whole.substr(0, size));
-      bool loads = false;
-      for (std::size_t line = 0; line < meanings.size(); ++line) {
-        const std::string& meaning = meanings[line];
-        const std::size_t start = 2 + 2 * text.find(Utf16(meaning));
-        // (A lone byte of the CR after it is no unit.)
-        if (size < start || size > start + 2 * meaning.size() + 1) continue;
-        loads = true;
-        (database.*load)();
-        ASSERT_EQ(records.size(), line + 1);
-        EXPECT_EQ(records.back().meaning, meaning.substr(0, (size - start) / 2));
-      }
-      if (!loads)
-        ExpectFatal(
-            system, [&] { (database.*load)(); }, failure, kFileErrorCaption);
-    }
-  }
-
   TempDir dir;
   FakeSystem system;
   KanjiDatabase database{FullJisTable(), system, dir.path()};

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "tests/ToolTestData.h"
 #include "tools/JisTableWriter.h"
 #include "tools/Utf8.h"
 
@@ -31,13 +32,7 @@ void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
 }
 
 void WriteUtf16File(const std::filesystem::path& file, std::string_view utf8, bool bom) {
-  std::string bytes;
-  if (bom) bytes += "\xFF\xFE";
-  for (char16_t unit : Utf16(utf8)) {
-    bytes.push_back(static_cast<char>(unit & 0xFF));
-    bytes.push_back(static_cast<char>(unit >> 8));
-  }
-  WriteBytes(file, bytes);
+  WriteBytes(file, Utf16FileBytes(utf8).substr(bom ? 0 : 2));
 }
 
 std::string ReadBytes(const std::filesystem::path& file) {

@@ -6,6 +6,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <sstream>
 #include <stdexcept>
 
 #include "tools/Utf8.h"
@@ -29,37 +30,21 @@ JisString Jis(std::string_view utf8) {
   return codes;
 }
 
-std::string Utf8(const JisString& codes) {
-  std::string text;
-  for (KanjiCode code : codes) {
-    const char16_t c = code < 0x80 ? code : FullCharacterTable().ToUnicode(code);
-    if (c < 0x80) {
-      text += static_cast<char>(c);
-    } else if (c < 0x800) {
-      text += static_cast<char>(0xC0 | (c >> 6));
-      text += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      text += static_cast<char>(0xE0 | (c >> 12));
-      text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      text += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return text;
-}
+namespace {
 
-std::string Utf16FileBytes(std::string_view utf8) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t unit : DecodeUtf8(utf8)) {
+std::string LittleEndian(std::u16string_view units) {
+  std::string bytes;
+  for (char16_t unit : units) {
     bytes.push_back(static_cast<char>(unit & 0xFF));
     bytes.push_back(static_cast<char>(unit >> 8));
   }
   return bytes;
 }
 
-std::string EucJp(std::string_view utf8) {
-  iconv_t cd = iconv_open("EUC-JP", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no EUC-JP converter");
-  std::string in(utf8);
+// Converts through the system's iconv, as the builder does.
+std::string Convert(const char* to, const char* from, std::string in) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error(std::string("no ") + to);
   std::string out(in.size() * 2 + 8, '\0');
   char* inPtr = in.data();
   char* outPtr = out.data();
@@ -67,33 +52,40 @@ std::string EucJp(std::string_view utf8) {
   std::size_t outLeft = out.size();
   const std::size_t done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
   iconv_close(cd);
-  if (done == static_cast<std::size_t>(-1)) throw std::invalid_argument("not EUC-JP: " + in);
+  if (done == static_cast<std::size_t>(-1)) throw std::invalid_argument(std::string("not ") + to);
   out.resize(out.size() - outLeft);
   return out;
 }
 
-KanjiEntry TestKanji(std::string_view line, int grade, int frequency) {
+}  // namespace
+
+std::string Utf8(const JisString& codes) {
+  std::u16string units;
+  for (KanjiCode code : codes) units += code < 0x80 ? code : FullCharacterTable().ToUnicode(code);
+  return Convert("UTF-8", "UTF-16LE", LittleEndian(units));
+}
+
+std::string Utf16FileBytes(std::string_view utf8) {
+  return "\xFF\xFE" + LittleEndian(DecodeUtf8(utf8));
+}
+
+std::string EucJp(std::string_view utf8) { return Convert("EUC-JP", "UTF-8", std::string(utf8)); }
+
+KanjiEntry TestKanji(std::string_view line, int grade, int frequency, ReadingRuleCounts* counts) {
   KanjidicEntry source;
-  std::size_t pos = 0;
-  bool first = true;
-  while (pos < line.size()) {
-    std::size_t end = line.find(' ', pos);
-    if (end == std::string_view::npos) end = line.size();
-    const JisString token = Jis(line.substr(pos, end - pos));
-    pos = end + 1;
-    if (token.empty()) continue;
-    if (first) {
-      source.code = token[0];
-      first = false;
-    } else if (std::any_of(token.begin(), token.end(), kana::IsKatakana)) {
-      source.on.push_back(token);
-    } else {
-      source.kun.push_back(token);
-    }
+  std::istringstream words{std::string(line)};
+  std::string word;
+  words >> word;
+  source.code = Jis(word)[0];
+  while (words >> word) {
+    const JisString reading = Jis(word);
+    const bool on = std::any_of(reading.begin(), reading.end(), kana::IsKatakana);
+    (on ? source.on : source.kun).push_back(reading);
   }
   source.grade = grade;
   source.frequency = frequency;
-  return MakeKanjiEntry(source);
+  ReadingRuleCounts ignored;
+  return MakeKanjiEntry(source, counts ? *counts : ignored);
 }
 
 std::vector<KanjiEntry> TestKanjiSet(const std::vector<std::string_view>& lines) {

@@ -26,6 +26,7 @@ std::string Utf16FileBytes(std::string_view utf8);
 std::string EucJp(std::string_view utf8);
 
 // A kanji made from a kanjidic-like line of the test: "食 ショク ジキ く.う た.べる", with an
-// optional grade and frequency, through the data set's reading rules.
-KanjiEntry TestKanji(std::string_view line, int grade = 0, int frequency = 0);
+// optional grade and frequency, through the data set's reading rules (counted in counts).
+KanjiEntry TestKanji(std::string_view line, int grade = 0, int frequency = 0,
+                     ReadingRuleCounts* counts = nullptr);
 std::vector<KanjiEntry> TestKanjiSet(const std::vector<std::string_view>& lines);

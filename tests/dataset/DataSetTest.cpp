@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Builds the whole data set from the Debian dictionaries, holds it to the quality bars and
-// loads it with the program's own loaders.
+// Builds the whole data set from the Debian dictionaries, holds it to the quality bars and to
+// the counts of kanjidic's fields, and loads it with the program's own loaders.
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
 
 #include "tests/FakeSystem.h"
 #include "tests/TestFiles.h"
@@ -13,46 +16,47 @@
 
 namespace {
 
-bool HaveDictionaries(const BuildOptions& options) {
-  return std::filesystem::exists(options.kanjidic) && std::filesystem::exists(options.edict);
+// How many lines of kanjidic carry a field starting with letter and a digit, read plainly.
+int LinesWithField(const std::filesystem::path& file, char letter) {
+  std::ifstream in(file, std::ios::binary);
+  const std::regex field(std::string(" ") + letter + "[0-9]");
+  int count = 0;
+  for (std::string line; std::getline(in, line);) count += std::regex_search(line, field) ? 1 : 0;
+  return count;
 }
 
-class DataSetTest : public ::testing::Test {
- protected:
-  void Build() {
-    options.out = dir.path();
-    ProgressBar quiet(stderr, false);
-    std::string error;
-    ASSERT_TRUE(BuildDataSet(options, report, quiet, error)) << error;
+// The kanji of a study list file: its units without the byte-order mark and line breaks.
+std::u16string Listed(const std::filesystem::path& file) {
+  const std::string bytes = ReadBytes(file);
+  std::u16string units;
+  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                            static_cast<unsigned char>(bytes[i + 1]) << 8);
+    if (unit != u'\r' && unit != u'\n') units += unit;
   }
+  return units;
+}
 
-  TempDir dir;
+TEST(DataSetTest, BuildsWithinTheQualityBarsAndEveryFileLoadsWithTheProgramsLoaders) {
   BuildOptions options;
+  if (!std::filesystem::exists(options.kanjidic) || !std::filesystem::exists(options.edict)) {
+    GTEST_SKIP() << "kanjidic and edict are not installed";
+  }
+  TempDir dir;
+  WriteBytes(dir / "examples.utf", "A: 学生です。\tI am a student.#ID=1_2\nB: 学生 です\n");
+  options.out = dir.path();
+  options.tanaka = dir / "examples.utf";
   BuildReport report;
-};
-
-TEST_F(DataSetTest, BuildsFromTheDebianDictionariesWithinTheQualityBars) {
-  if (!HaveDictionaries(options)) GTEST_SKIP() << "kanjidic and edict are not installed";
-  Build();
+  ProgressBar quiet(stderr, false);
+  std::string error;
+  ASSERT_TRUE(BuildDataSet(options, report, quiet, error)) << error;
   PrintReport(report, stdout);
   EXPECT_TRUE(QualityBarsHold(report));
-  EXPECT_EQ(report.kanji, 6355);
-  EXPECT_EQ(report.joyoOnStudyList, 2132);
-  for (const char* name : {"jis0208.dat", "kanji_data.dat", "examples.dat", "study_list.vls",
-                           "Sound/00000.wav", "DATA-LICENCE.txt", "kanji_facts.dat",
-                           "StudyLists/jlpt.vls"}) {
-    SCOPED_TRACE(name);
-    EXPECT_TRUE(std::filesystem::exists(dir / name));
+  EXPECT_EQ(std::tuple(report.kanji, report.joyoOnStudyList, report.sentences),
+            std::tuple(6355, 2132, 1));
+  for (const char* name : {"Sound/00000.wav", "DATA-LICENCE.txt", "kanji_facts.dat"}) {
+    EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
   }
-  EXPECT_FALSE(std::filesystem::exists(dir / "sentences.dat"));
-}
-
-TEST_F(DataSetTest, EveryFileLoadsWithTheProgramsLoaders) {
-  if (!HaveDictionaries(options)) GTEST_SKIP() << "kanjidic and edict are not installed";
-  WriteBytes(dir / "examples.utf", "A: 学生です。\tI am a student.#ID=1_2\nB: 学生 です\n");
-  options.tanaka = dir / "examples.utf";
-  Build();
-  EXPECT_EQ(report.sentences, 1);
 
   FakeSystem system;
   const JisTable jis(dir / "jis0208.dat", system);
@@ -65,17 +69,29 @@ TEST_F(DataSetTest, EveryFileLoadsWithTheProgramsLoaders) {
   EXPECT_EQ(database.sentenceIndex.size(), 2u);
 
   // Every unit of the study list is a kanji of the data set.
-  const std::string list = ReadBytes(dir / "study_list.vls");
-  int listed = 0;
-  for (std::size_t i = 2; i + 1 < list.size(); i += 2) {
-    const auto unit = static_cast<std::uint16_t>(static_cast<unsigned char>(list[i]) |
-                                                 static_cast<unsigned char>(list[i + 1]) << 8);
-    if (unit == 0x000D || unit == 0x000A) continue;
+  const std::u16string list = Listed(dir / "study_list.vls");
+  EXPECT_EQ(static_cast<int>(list.size()), report.studyList);
+  for (const char16_t unit : list) {
     KanjiCode code = 0;
     ASSERT_TRUE(jis.UnicodeToCode(unit, code));
-    ++listed;
   }
-  EXPECT_EQ(listed, report.studyList);
+  // Each ready list holds the kanji kanjidic gives its key to.
+  const struct {
+    const char* file;
+    char field;
+  } ready[] = {{"grade.vls", 'G'}, {"frequency.vls", 'F'}, {"jlpt.vls", 'J'}, {"strokes.vls", 'S'}};
+  for (const auto& r : ready) {
+    EXPECT_EQ(Listed(dir / "StudyLists" / r.file).size(),
+              static_cast<std::size_t>(LinesWithField(options.kanjidic, r.field)))
+        << r.file;
+  }
+  EXPECT_EQ(Listed(dir / "StudyLists/joyo.vls").size(), 2132u);
+  // The default list is the one the data set has always had.
+  EXPECT_EQ(Listed(dir / "StudyLists/grade.vls"), list);
+  // Level 4 first, most frequent first: 日 has rank 1; 一 is the most frequent of the one-stroke
+  // kanji.
+  EXPECT_EQ(Listed(dir / "StudyLists/jlpt.vls").front(), u'日');
+  EXPECT_EQ(Listed(dir / "StudyLists/strokes.vls").front(), u'一');
 }
 
 }  // namespace
