@@ -63,14 +63,6 @@ class RecordingPainter : public Painter {
     }
     return nullptr;
   }
-  // Every call of kind on exactly rect, in order.
-  std::vector<Call> FindAll(Kind kind, const Rect& rect) const {
-    std::vector<Call> found;
-    for (const Call& call : calls) {
-      if (call.kind == kind && call.rect == rect) found.push_back(call);
-    }
-    return found;
-  }
   // The glyphs whose cell stands on baseline, left to right as painted.
   std::vector<Call> GlyphsOn(int baseline) const {
     std::vector<Call> found;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/models/KanjiSearchModel.h"
 #include "app/models/StudyListDialogModel.h"
 #include "study/ReadyStudyList.h"
 #include "study/StudyListFile.h"
@@ -116,6 +117,35 @@ TEST_F(StudyListDialogModelTest, WithoutTheFactsFileItSaysSoAndComposesByGrade) 
   grade2.recipe.gradeHigh = 2;
   model.Choose(grade2);
   EXPECT_EQ(model.Preview(10), (std::vector<KanjiCode>{0x3024, 0x3025, 0x3026}));
+}
+
+// The search bar's model on the same data set, where 丁 (0x3022) reads みず and means water.
+TEST_F(StudyListDialogModelTest, KanjiSearchSaysWhatItFound) {
+  constexpr KanjiCode kMi = 0x245F, kZu = 0x243A;
+  database.kanji[1].kunReadings.push_back({CodeString{kMi, kZu}, CodeString{kMi, kZu}});
+  database.kanji[1].meaning = "water";
+  jis.Insert(kMi, 0x307F);
+  jis.Insert(kZu, 0x305A);
+  KanjiSearchModel search(profile, database, jis, dir.path());
+  struct Case {
+    const char16_t* query;
+    std::vector<KanjiCode> matches;
+    const char* line;
+  };
+  const Case cases[] = {
+      {u"mizu", {0x3022}, "1 kanji read みず or meaning \"mizu\"."},
+      {u" water ", {0x3022}, "1 kanji meaning \"water\"."},
+      {u"\u4E01\u4E00", {0x3022, 0x3021}, "2 kanji."},
+      {u"dog", {}, "No kanji meaning \"dog\"."},
+      {u"4", {}, "Stroke counts are not available: the kanji facts file is missing."},
+      {u"\u6F22", {}, "No kanji of the data set found for \"漢\"."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::u16string(c.query).size()));
+    search.Search(c.query);
+    EXPECT_EQ(search.matches(), c.matches);
+    EXPECT_EQ(search.line(), c.line);
+  }
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <map>
+#include <string_view>
 #include <vector>
 
 #include "drills/FillInDrill.h"
@@ -55,8 +56,19 @@ class UndoTest : public DrillTest {
             history.ReadReviews().size()};
   }
 
-  static void AnswerAll(Drill& drill) {
-    for (const char* answer : {"nichi", "jitsu", "\t", "hi", "ka"}) Answer(drill, answer);
+  // Plays a card: each step is a key name, "-" (Decrease Mastery Level) or an answer.
+  static void Play(Drill& drill, std::initializer_list<const char*> steps) {
+    const std::map<std::string_view, int> keys{
+        {"F5", vk::kF5}, {"F8", vk::kF8}, {"F9", vk::kF9}, {"F12", vk::kF12}};
+    for (const std::string_view step : steps) {
+      if (keys.contains(step)) {
+        drill.OnKeyDown(keys.at(step));
+      } else if (step == "-") {
+        drill.DecreaseMasteryLevel();
+      } else {
+        Answer(drill, step);
+      }
+    }
   }
 
   StudyHistory history{dir.path(), system};
@@ -66,24 +78,24 @@ class UndoTest : public DrillTest {
 };
 
 TEST_F(UndoTest, EveryReadingsCardEndIsTakenBackAndTheKanjiShownAfresh) {
-  using vk::kF12, vk::kF5, vk::kF8, vk::kF9;
   const struct {
     const char* name;
-    std::function<void(ReadingsDrill&)> end;
+    std::initializer_list<const char*> steps;
   } cases[] = {
-      {"complete (promoted)", AnswerAll},
-      {"complete, Mastered twice", [](ReadingsDrill& d) { AnswerAll(d); d.OnKeyDown(kF5); d.OnKeyDown(kF5); }},
-      {"reveal (level drop)", [](ReadingsDrill& d) { Answer(d, "ta"); d.OnKeyDown(kF12); }},
-      {"attempts used up", [](ReadingsDrill& d) { for (const char* a : {"ta", "chi", "tsu", "te", "to", "na", "nu", "ne", "no", "ha", "fu", "he"}) Answer(d, a); }},
-      {"study", [](ReadingsDrill& d) { d.OnKeyDown(kF8); }},
-      {"mastered", [](ReadingsDrill& d) { d.OnKeyDown(kF5); }},
-      {"level lowered, next card", [](ReadingsDrill& d) { d.OnKeyDown(kF12); d.DecreaseMasteryLevel(); d.OnKeyDown(kF9); }},
+      {"complete (promoted)", {"nichi", "jitsu", "\t", "hi", "ka"}},
+      {"complete, Mastered twice", {"nichi", "jitsu", "\t", "hi", "ka", "F5", "F5"}},
+      {"reveal (level drop)", {"ta", "F12"}},
+      {"attempts used up",
+       {"ta", "chi", "tsu", "te", "to", "na", "nu", "ne", "no", "ha", "fu", "he"}},
+      {"study", {"F8"}},
+      {"mastered", {"F5"}},
+      {"level lowered, next card", {"F12", "-", "F9"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     readings.SetUpReadingsCard(Code("日"));
     const Standing before = Now();
-    c.end(readings);
+    Play(readings, c.steps);
     ASSERT_NE(Now(), before);
     EXPECT_FALSE(fillIn.CanUndoLastCard());
 
@@ -100,17 +112,15 @@ TEST_F(UndoTest, EveryReadingsCardEndIsTakenBackAndTheKanjiShownAfresh) {
 TEST_F(UndoTest, EveryFillInCardEndIsTakenBackWithTheSameWord) {
   const struct {
     bool noMasteryEffect;
-    std::vector<const char*> answers;  // "" reveals
+    std::initializer_list<const char*> steps;
   } cases[] = {{false, {"nichi"}}, {false, {"ta", "te", "nichi"}}, {false, {"ta", "te", "to"}},
-               {false, {""}},      {true, {"nichi"}}};
+               {false, {"F12"}},   {true, {"nichi"}}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.answers.size());
+    SCOPED_TRACE(c.steps.size());
     profile.settings.fillInNoMasteryEffect = c.noMasteryEffect;
     ASSERT_TRUE(fillIn.TryCard(Code("日")));
     const Standing before = Now();
-    for (const char* answer : c.answers) {
-      *answer ? Answer(fillIn, answer) : fillIn.OnKeyDown(vk::kF12);
-    }
+    Play(fillIn, c.steps);
     ASSERT_TRUE(fillIn.scoreShown);
 
     EXPECT_TRUE(fillIn.UndoLastCard());
@@ -140,7 +150,7 @@ TEST_F(UndoTest, SavedProfileHoldsTheUndoneStateEvenAfterASaveInBetween) {
   };
   readings.SetUpReadingsCard(Code("日"));
   const std::string beforeCard = saved();
-  AnswerAll(readings);
+  Play(readings, {"nichi", "jitsu", "\t", "hi", "ka"});
   profile.settings.masteryThreshold = 80;  // as the Options dialog's OK changes and saves
   EXPECT_NE(saved(), beforeCard);
   ASSERT_TRUE(readings.UndoLastCard());
