@@ -10,6 +10,7 @@
 
 #include "app/models/ShellWindows.h"
 #include "app/models/StrokeOrderModel.h"
+#include "drills/ReadingsDrill.h"
 #include "tests/DrillFixture.h"
 
 namespace {
@@ -20,7 +21,6 @@ using Log = std::vector<std::string>;
 class RecordingShellWindows : public ShellWindows {
  public:
   explicit RecordingShellWindows(Log& log) : log_(log) {}
-
   void ShowWindow(WindowHandle window) override { Record("show", window); }
   void HideWindow(WindowHandle window) override { Record("hide", window); }
   void FocusWindow(WindowHandle window) override { Record("focus", window); }
@@ -41,24 +41,15 @@ class RecordingShellWindows : public ShellWindows {
   Log& log_;
 };
 
-// A drill that only logs the operations the commands call.
-class RecordingDrill : public Drill {
+// A Readings drill whose operations that the commands call only log.
+class RecordingDrill : public ReadingsDrill {
  public:
   RecordingDrill(const DrillHost& host, std::string name, Log& log)
-      : Drill(host), name_(std::move(name)), log_(log) {}
+      : ReadingsDrill(host), name_(std::move(name)), log_(log) {}
 
-  void Paint(Painter&) override {}
-  void CreateControls() override {}
-  void OnKeyDown(int) override {}
   void OnCommand(int id) override { log_.push_back(name_ + ".OnCommand " + std::to_string(id)); }
-  void OnClick(int, int) override {}
   void NextCard() override { log_.push_back(name_ + ".NextCard"); }
   void DecreaseMasteryLevel() override { log_.push_back(name_ + ".DecreaseMasteryLevel"); }
-
- protected:
-  void GradeAnswer() override {}
-  WindowHandle NextButton() const override { return kNoWindow; }
-  ReviewDrill Kind() const override { return ReviewDrill::Readings; }
 
  private:
   std::string name_;

@@ -40,11 +40,7 @@ class StudyListDialogModelTest : public StudyTest {
     std::filesystem::create_directories(dir / kStudyListsFolder);
     WriteBytes(dir / kStudyListsFolder / name, StudyListBytes(codes, jis));
   }
-  StudyListChoice Ready(int index) {
-    StudyListChoice choice;
-    choice.readyIndex = index;
-    return choice;
-  }
+  static StudyListChoice Ready(int index) { return {.readyIndex = index, .recipe = {}}; }
 
   StudyListDialogModel model{profile, database, jis, dir.path()};
 };
