@@ -38,25 +38,19 @@ TEST(MissReasonTest, ReadingsAnswersAgainstTheCardsReadings) {
   }
   using enum MissKind;
   ExpectReasons(targets, {
-                             {"た", kMissKun, None, "", false},  // the worked example's misses
-                             {"て", kMissKun, None, "", false},
-                             {"ジツ", kMissOn, None, "", false},  // right: no miss
-                             {"", kMissOn, None, "", false},
-                             {"ヒ", kMissOn, WrongScript, "ひ", false},
-                             {"にち", kMissKun, WrongScript, "ニチ", false},
-                             {"ジュ", kMissOn, LongVowel, "ジュウ", true},
-                             {"ジュー", kMissOn, LongVowel, "ジュウ", true},
-                             {"とう", kMissKun, LongVowel, "とお", true},
-                             {"じゅ", kMissKun, LongVowel, "ジュウ", true},
-                             {"ヒイ", kMissOn, LongVowel, "ひ", true},
-                             {"ニッチ", kMissOn, SmallTsu, "ニチ", true},
-                             {"カク", kMissOn, VoicedMark, "ガク", true},
-                             {"ポン", kMissOn, VoicedMark, "ホン", true},
-                             {"ジヅ", kMissOn, VoicedMark, "ジツ", false},  // found: named at once
-                             {"ホ", kMissOn, SyllabicN, "ホン", true},
-                             {"ジジツ", kMissOn, None, "", false},
-                             {"カコ", kMissOn, None, "", false},  // two slips
-                         });
+      {"た", kMissKun, None, "", false},  // the worked example's misses
+      {"て", kMissKun, None, "", false},
+      {"ジツ", kMissOn, None, "", false},  // right: no miss
+      {"", kMissOn, None, "", false},            {"ヒ", kMissOn, WrongScript, "ひ", false},
+      {"にち", kMissKun, WrongScript, "ニチ", false}, {"ジュ", kMissOn, LongVowel, "ジュウ", true},
+      {"ジュー", kMissOn, LongVowel, "ジュウ", true}, {"とう", kMissKun, LongVowel, "とお", true},
+      {"じゅ", kMissKun, LongVowel, "ジュウ", true}, {"ヒイ", kMissOn, LongVowel, "ひ", true},
+      {"ニッチ", kMissOn, SmallTsu, "ニチ", true},   {"カク", kMissOn, VoicedMark, "ガク", true},
+      {"ポン", kMissOn, VoicedMark, "ホン", true},
+      {"ジヅ", kMissOn, VoicedMark, "ジツ", false},  // found: named at once
+      {"ホ", kMissOn, SyllabicN, "ホン", true},      {"ジジツ", kMissOn, None, "", false},
+      {"カコ", kMissOn, None, "", false},  // two slips
+  });
 }
 
 TEST(MissReasonTest, FillInAnswersAgainstTheWordAndTheKanjisOtherReadings) {
@@ -74,6 +68,8 @@ TEST(MissReasonTest, FillInAnswersAgainstTheWordAndTheKanjisOtherReadings) {
             "That is a KUN reading; this word wants ON.");
   EXPECT_EQ(MissReasonText({WrongScript, kMissOn, kMissOn, Codes("ニチ"), false}, "word", false),
             "Right reading, wrong script. Type it in katakana.");
+  EXPECT_EQ(MissReasonText({WrongScript, kMissKun, kMissKun, Codes("ひ"), false}, "word", false),
+            "Right reading, wrong script. Type it in hiragana.");
 }
 
 }  // namespace
