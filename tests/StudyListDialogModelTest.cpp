@@ -72,22 +72,21 @@ TEST_F(StudyListDialogModelTest, ListsThatCannotBeAppliedSayWhyAndChangeNothing)
   WriteBytes(dir / kStudyListsFolder / "frequency.vls", "not UTF-16");
   const std::string before = ReadBytes(dir / UserProfile::kStudyListFileName);
   model.Open();
-  struct Case {
-    const char* name;
-    StudyListChoice choice;
-    const char* reason;
-  };
   StudyListChoice none;
   none.compose = true;
   none.recipe.byStrokes = true;
   none.recipe.strokesLow = 20;
   none.recipe.strokesHigh = 30;
-  const Case cases[] = {
+  const struct {
+    const char* name;
+    StudyListChoice choice;
+    const char* reason;
+  } cases[] = {
       {"composed list without kanji", none, "holds no kanji"},
       {"unreadable ready list", Ready(1), "is not a study list"},
       {"no such ready list", Ready(5), "Choose a list"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     model.Choose(c.choice);
     EXPECT_NE(model.ApplyBlocked().find(c.reason), std::string::npos) << model.ApplyBlocked();
@@ -123,12 +122,11 @@ TEST_F(StudyListDialogModelTest, KanjiSearchSaysWhatItFound) {
   jis.Insert(kMi, 0x307F);
   jis.Insert(kZu, 0x305A);
   KanjiSearchModel search(profile, database, jis, dir.path());
-  struct Case {
+  const struct {
     const char16_t* query;
     std::vector<KanjiCode> matches;
     const char* line;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {u"mizu", {0x3022}, "1 kanji read みず or meaning \"mizu\"."},
       {u" water ", {0x3022}, "1 kanji meaning \"water\"."},
       {u"\u4E01\u4E00", {0x3022, 0x3021}, "2 kanji."},
@@ -136,7 +134,7 @@ TEST_F(StudyListDialogModelTest, KanjiSearchSaysWhatItFound) {
       {u"4", {}, "Stroke counts are not available: the kanji facts file is missing."},
       {u"\u6F22", {}, "No kanji of the data set found for \"漢\"."},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::u16string(c.query).size()));
     search.Search(c.query);
     EXPECT_EQ(search.matches(), c.matches);
