@@ -77,57 +77,46 @@ class UndoTest : public DrillTest {
   FillInDrill fillIn{Host(kFillInWindow)};
 };
 
-TEST_F(UndoTest, EveryReadingsCardEndIsTakenBackAndTheKanjiShownAfresh) {
+TEST_F(UndoTest, EveryCardEndIsTakenBackAndTheSameCardShownAfresh) {
+  enum { kReadings, kFillIn, kFillInWithoutMasteryEffect };
   const struct {
     const char* name;
+    int drill;
     std::initializer_list<const char*> steps;
   } cases[] = {
-      {"complete (promoted)", {"nichi", "jitsu", "\t", "hi", "ka"}},
-      {"complete, Mastered twice", {"nichi", "jitsu", "\t", "hi", "ka", "F5", "F5"}},
-      {"reveal (level drop)", {"ta", "F12"}},
-      {"attempts used up",
+      {"complete (promoted)", kReadings, {"nichi", "jitsu", "\t", "hi", "ka"}},
+      {"complete, Mastered twice", kReadings, {"nichi", "jitsu", "\t", "hi", "ka", "F5", "F5"}},
+      {"reveal (level drop)", kReadings, {"ta", "F12"}},
+      {"attempts used up", kReadings,
        {"ta", "chi", "tsu", "te", "to", "na", "nu", "ne", "no", "ha", "fu", "he"}},
-      {"study", {"F8"}},
-      {"mastered", {"F5"}},
-      {"level lowered, next card", {"F12", "-", "F9"}},
+      {"study", kReadings, {"F8"}},
+      {"mastered", kReadings, {"F5"}},
+      {"level lowered, next card", kReadings, {"F12", "-", "F9"}},
+      {"fill-in right", kFillIn, {"nichi"}},
+      {"fill-in right at the third try", kFillIn, {"ta", "te", "nichi"}},
+      {"fill-in wrong", kFillIn, {"ta", "te", "to"}},
+      {"fill-in revealed", kFillIn, {"F12"}},
+      {"fill-in right, score kept", kFillInWithoutMasteryEffect, {"nichi"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    readings.SetUpReadingsCard(Code("日"));
+    const bool isFillIn = c.drill != kReadings;
+    profile.settings.fillInNoMasteryEffect = c.drill == kFillInWithoutMasteryEffect;
+    Drill& drill = isFillIn ? static_cast<Drill&>(fillIn) : readings;
+    ASSERT_TRUE(isFillIn ? fillIn.TryCard(Code("日")) : readings.SetUpReadingsCard(Code("日")));
     const Standing before = Now();
-    Play(readings, c.steps);
+    Play(drill, c.steps);
     ASSERT_NE(Now(), before);
-    EXPECT_FALSE(fillIn.CanUndoLastCard());
+    EXPECT_FALSE((isFillIn ? static_cast<Drill&>(readings) : fillIn).CanUndoLastCard());
 
-    EXPECT_TRUE(readings.UndoLastCard());
+    EXPECT_TRUE(drill.UndoLastCard());
     EXPECT_EQ(Now(), before);
-    EXPECT_EQ(readings.cardKanji->code, Code("日"));
-    EXPECT_EQ(readings.attemptsLeft, 12);
+    EXPECT_EQ(drill.cardKanji->code, Code("日"));
+    EXPECT_EQ(std::tuple(drill.attemptsLeft, drill.cardFinished),
+              std::tuple(isFillIn ? 3 : 12, false));
     EXPECT_EQ(readings.onStatus, (std::vector<std::int16_t>{0, 0}));
-    EXPECT_FALSE(readings.cardFinished);
-    EXPECT_FALSE(readings.UndoLastCard());  // one step back only
-  }
-}
-
-TEST_F(UndoTest, EveryFillInCardEndIsTakenBackWithTheSameWord) {
-  const struct {
-    bool noMasteryEffect;
-    std::initializer_list<const char*> steps;
-  } cases[] = {{false, {"nichi"}}, {false, {"ta", "te", "nichi"}}, {false, {"ta", "te", "to"}},
-               {false, {"F12"}},   {true, {"nichi"}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.steps.size());
-    profile.settings.fillInNoMasteryEffect = c.noMasteryEffect;
-    ASSERT_TRUE(fillIn.TryCard(Code("日")));
-    const Standing before = Now();
-    Play(fillIn, c.steps);
-    ASSERT_TRUE(fillIn.scoreShown);
-
-    EXPECT_TRUE(fillIn.UndoLastCard());
-    EXPECT_EQ(Now(), before);
-    EXPECT_EQ(fillIn.example.word, Codes("毎日"));
-    EXPECT_EQ(fillIn.attemptsLeft, 3);
-    EXPECT_FALSE(fillIn.CanUndoLastCard());
+    EXPECT_TRUE(!isFillIn || fillIn.example.word == Codes("毎日"));  // the same word
+    EXPECT_FALSE(drill.UndoLastCard());  // one step back only
   }
 }
 
