@@ -32,17 +32,37 @@ struct Profile {
   }
 };
 
-TEST(OptionsDialogModelTest, OpeningShowsTheSettingsAndAReadingTypeOutsideItsValuesAsAll) {
+TEST(OptionsDialogModelTest, OpeningShowsTheSettingsAndOkStoresTheFields) {
   Profile profile;
   profile.settings.fillInNoMasteryEffect = true;
   profile.settings.fillInReadingType = 1;
-  const OptionsFields f = profile.Model().Open();
+  OptionsDialogModel model = profile.Model();
+  OptionsFields f = model.Open();
   EXPECT_EQ(std::tuple(f.scoreBaseline, f.selectionDistribution), std::tuple("50", "4.50"));
   EXPECT_FALSE(f.drillAffectsMasteryScore);  // shown negated
   EXPECT_TRUE(f.keepMasteredInFillInEnabled);
   EXPECT_TRUE(f.readingTypeKun);
   EXPECT_EQ(std::tuple(profile.draftSchedule, profile.draftDaysHigherLevels),
             std::tuple(StudySettings::DefaultDeclineSchedule(), 360));
+
+  f.scoreBaseline = "40";
+  f.selectionDistribution = "2.25";
+  f.introduceCount = "1234";
+  f.reverseSpaceEnter = true;
+  f.drillAffectsMasteryScore = true;
+  ASSERT_FALSE(model.Ok(f).error);
+  const StudySettings& s = profile.settings;
+  EXPECT_EQ(std::tuple(s.scoreBaseline, s.selectionDistribution, s.introduceCount),
+            std::tuple(40, 2.25f, 1234));
+  EXPECT_EQ(std::tuple(s.reverseSpaceEnter, s.fillInNoMasteryEffect, s.fillInReadingType),
+            std::tuple(true, false, 1));
+  f.readingTypeKun = false;  // no radio button checked keeps the reading type
+  ASSERT_FALSE(model.Ok(f).error);
+  EXPECT_EQ(s.fillInReadingType, 1);
+  f.readingTypeOn = true;
+  ASSERT_FALSE(model.Ok(f).error);
+  EXPECT_EQ(s.fillInReadingType, -1);
+  // A reading type outside its values opens as All.
   for (std::int16_t type : {std::int16_t{-1}, std::int16_t{0}, std::int16_t{7}}) {
     profile.settings.fillInReadingType = type;
     const OptionsFields g = profile.Model().Open();
@@ -124,31 +144,6 @@ TEST(OptionsDialogModelTest, ValidationReportsTheFirstFailureInOrder) {
       EXPECT_EQ(profile.settings.autoIntroduceThreshold, StudySettings{}.autoIntroduceThreshold);
     }
   }
-}
-
-TEST(OptionsDialogModelTest, OkStoresTheFieldsIntoTheSettings) {
-  Profile profile;
-  profile.settings.fillInReadingType = 1;
-  OptionsDialogModel model = profile.Model();
-  OptionsFields f = model.Open();
-  f.scoreBaseline = "40";
-  f.selectionDistribution = "2.25";
-  f.introduceCount = "1234";
-  f.reverseSpaceEnter = true;
-  f.drillAffectsMasteryScore = false;
-  ASSERT_FALSE(model.Ok(f).error);
-  const StudySettings& s = profile.settings;
-  EXPECT_EQ(std::tuple(s.scoreBaseline, s.selectionDistribution, s.introduceCount),
-            std::tuple(40, 2.25f, 1234));
-  EXPECT_EQ(std::tuple(s.reverseSpaceEnter, s.fillInNoMasteryEffect, s.fillInReadingType),
-            std::tuple(true, true, 1));
-
-  f.readingTypeKun = false;  // no radio button checked keeps the reading type
-  ASSERT_FALSE(model.Ok(f).error);
-  EXPECT_EQ(s.fillInReadingType, 1);
-  f.readingTypeOn = true;
-  ASSERT_FALSE(model.Ok(f).error);
-  EXPECT_EQ(s.fillInReadingType, -1);
 }
 
 TEST(OptionsDialogModelTest, ScheduleReachesTheSettingsOnlyThroughBothOks) {
