@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/models/ShellWindows.h"
+#include "app/models/StrokeOrderModel.h"
+#include "drills/ReadingsDrill.h"
 #include "tests/DrillFixture.h"
 
 namespace {
@@ -19,7 +21,6 @@ using Log = std::vector<std::string>;
 class RecordingShellWindows : public ShellWindows {
  public:
   explicit RecordingShellWindows(Log& log) : log_(log) {}
-
   void ShowWindow(WindowHandle window) override { Record("show", window); }
   void HideWindow(WindowHandle window) override { Record("hide", window); }
   void FocusWindow(WindowHandle window) override { Record("focus", window); }
@@ -40,24 +41,15 @@ class RecordingShellWindows : public ShellWindows {
   Log& log_;
 };
 
-// A drill that only logs the operations the commands call.
-class RecordingDrill : public Drill {
+// A Readings drill whose operations that the commands call only log.
+class RecordingDrill : public ReadingsDrill {
  public:
   RecordingDrill(const DrillHost& host, std::string name, Log& log)
-      : Drill(host), name_(std::move(name)), log_(log) {}
+      : ReadingsDrill(host), name_(std::move(name)), log_(log) {}
 
-  void Paint(Painter&) override {}
-  void CreateControls() override {}
-  void OnKeyDown(int) override {}
   void OnCommand(int id) override { log_.push_back(name_ + ".OnCommand " + std::to_string(id)); }
-  void OnClick(int, int) override {}
   void NextCard() override { log_.push_back(name_ + ".NextCard"); }
   void DecreaseMasteryLevel() override { log_.push_back(name_ + ".DecreaseMasteryLevel"); }
-
- protected:
-  void GradeAnswer() override {}
-  WindowHandle NextButton() const override { return kNoWindow; }
-  ReviewDrill Kind() const override { return ReviewDrill::Readings; }
 
  private:
   std::string name_;
@@ -86,7 +78,8 @@ TEST_F(CommandHandlerTest, EachCommandCallsTheDrillsAndWindowsInOrder) {
       {C::kCmdAbout, kReadingsWindow, R, true, R, "about 2"},  // owned by the receiving window
       {C::kCmdExit, kMainWindow, R, true, R, "quit"},
       {C::kCmdReadings, kMainWindow, R, true, R, ""},
-      {C::kCmdFillIn, kMainWindow, R, true, F, "fillIn.NextCard; show 3; hide 2; focus 3; repaint 3"},
+      {C::kCmdFillIn, kMainWindow, R, true, F,
+       "fillIn.NextCard; show 3; hide 2; focus 3; repaint 3"},
       {C::kCmdReadings, kFillInWindow, F, true, R,
        "readings.NextCard; show 2; hide 3; focus 2; repaint 2"},
       {C::kCmdUserGuide, kMainWindow, R, true, R, "guide"},
@@ -102,8 +95,6 @@ TEST_F(CommandHandlerTest, EachCommandCallsTheDrillsAndWindowsInOrder) {
       {899, kMainWindow, R, false, R, ""},
       {1001, kMainWindow, R, false, R, ""},
       {C::kCmdCreateProfile, kMainWindow, R, false, R, ""},  // grayed
-      {C::kCmdReverseFillIn, kMainWindow, R, false, R, ""},
-      {C::kCmdEditKanji, kMainWindow, R, false, R, ""},
       {-1, kMainWindow, R, false, R, ""},  // 0xFFFF as 16 bits
   };
   for (const auto& c : cases) {
@@ -134,6 +125,26 @@ TEST_F(CommandHandlerTest, ExitSavesTheNoteBeingEditedThenQuits) {
   const std::string edited{'e', 0, 'd', 0, 'i', 0, 't', 0, 'e', 0, 'd', 0};
   EXPECT_NE(saved.find(edited), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(dir / UserProfile::kProfileFileName));
+}
+
+TEST(StrokeOrderModelTest, WindowGoesBesideTheMainWindowInsideTheScreen) {
+  const Rect screen{0, 0, 1920, 1080};
+  const struct {
+    const char* name;
+    Rect main;
+    Rect expected;
+  } cases[] = {
+      {"room on the right", {100, 50, 750, 600}, {758, 50, 1058, 370}},
+      {"room only on the left", {1300, 50, 1900, 600}, {992, 50, 1292, 370}},
+      {"no room on either side", {20, 50, 1900, 600}, {1620, 50, 1920, 370}},
+      {"main window low on the screen", {100, 900, 750, 1400}, {758, 760, 1058, 1080}},
+      {"main window above the screen", {100, -40, 750, 400}, {758, 0, 1058, 320}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(StrokeOrderModel::Placement(c.main, screen, 300, 320), c.expected);
+  }
+  EXPECT_NE(StrokeOrderModel::MissingFontText().find("fonts-kanjistrokeorders"), std::string::npos);
 }
 
 }  // namespace

@@ -8,20 +8,18 @@
 
 #include "platform/Buttons.h"
 
-// Buttons as plain records; handles are 100 + index into `created`.
+// Buttons as plain records (label, command, state); handles are 100 + index into `created`.
 class FakeButtons : public Buttons {
  public:
   struct Button {
-    WindowHandle parent;
     std::string label;
     int commandId;
-    int x, y, width, height;
     bool enabled = true;
   };
 
-  WindowHandle CreateButton(WindowHandle parent, const std::string& label, int commandId, int x,
-                            int y, int width, int height) override {
-    created.push_back({parent, label, commandId, x, y, width, height});
+  WindowHandle CreateButton(WindowHandle, const std::string& label, int commandId, int, int, int,
+                            int) override {
+    created.push_back({label, commandId});
     return static_cast<WindowHandle>(kFirstHandle + created.size() - 1);
   }
   void SetEnabled(WindowHandle button, bool enabled) override { At(button).enabled = enabled; }

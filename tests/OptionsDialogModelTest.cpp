@@ -5,9 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
+
+#include "app/models/ControlIds.h"
+#include "app/models/DialogNumbers.h"
+#include "app/models/NumericEditFilter.h"
+#include "app/models/ScheduleDialogModel.h"
 
 namespace {
 
@@ -25,17 +32,37 @@ struct Profile {
   }
 };
 
-TEST(OptionsDialogModelTest, OpeningShowsTheSettingsAndAReadingTypeOutsideItsValuesAsAll) {
+TEST(OptionsDialogModelTest, OpeningShowsTheSettingsAndOkStoresTheFields) {
   Profile profile;
   profile.settings.fillInNoMasteryEffect = true;
   profile.settings.fillInReadingType = 1;
-  const OptionsFields f = profile.Model().Open();
+  OptionsDialogModel model = profile.Model();
+  OptionsFields f = model.Open();
   EXPECT_EQ(std::tuple(f.scoreBaseline, f.selectionDistribution), std::tuple("50", "4.50"));
   EXPECT_FALSE(f.drillAffectsMasteryScore);  // shown negated
   EXPECT_TRUE(f.keepMasteredInFillInEnabled);
   EXPECT_TRUE(f.readingTypeKun);
-  EXPECT_EQ(profile.draftSchedule, StudySettings::DefaultDeclineSchedule());
-  EXPECT_EQ(profile.draftDaysHigherLevels, 360);
+  EXPECT_EQ(std::tuple(profile.draftSchedule, profile.draftDaysHigherLevels),
+            std::tuple(StudySettings::DefaultDeclineSchedule(), 360));
+
+  f.scoreBaseline = "40";
+  f.selectionDistribution = "2.25";
+  f.introduceCount = "1234";
+  f.reverseSpaceEnter = true;
+  f.drillAffectsMasteryScore = true;
+  ASSERT_FALSE(model.Ok(f).error);
+  const StudySettings& s = profile.settings;
+  EXPECT_EQ(std::tuple(s.scoreBaseline, s.selectionDistribution, s.introduceCount),
+            std::tuple(40, 2.25f, 1234));
+  EXPECT_EQ(std::tuple(s.reverseSpaceEnter, s.fillInNoMasteryEffect, s.fillInReadingType),
+            std::tuple(true, false, 1));
+  f.readingTypeKun = false;  // no radio button checked keeps the reading type
+  ASSERT_FALSE(model.Ok(f).error);
+  EXPECT_EQ(s.fillInReadingType, 1);
+  f.readingTypeOn = true;
+  ASSERT_FALSE(model.Ok(f).error);
+  EXPECT_EQ(s.fillInReadingType, -1);
+  // A reading type outside its values opens as All.
   for (std::int16_t type : {std::int16_t{-1}, std::int16_t{0}, std::int16_t{7}}) {
     profile.settings.fillInReadingType = type;
     const OptionsFields g = profile.Model().Open();
@@ -49,7 +76,9 @@ TEST(OptionsDialogModelTest, OnlyMasteredForcesKeepMasteredOnAndBack) {
   profile.settings.fillInOnlyMastered = true;
   profile.settings.keepMasteredInFillIn = false;
   OptionsFields f = profile.Model().Open();
-  const auto keep = [&f] { return std::pair(f.keepMasteredInFillIn, f.keepMasteredInFillInEnabled); };
+  const auto keep = [&f] {
+    return std::pair(f.keepMasteredInFillIn, f.keepMasteredInFillInEnabled);
+  };
   EXPECT_EQ(keep(), std::pair(true, false));
   f.fillInOnlyMastered = false;
   OptionsDialogModel::OnlyMasteredChanged(f);
@@ -96,7 +125,6 @@ TEST(OptionsDialogModelTest, ValidationReportsTheFirstFailureInOrder) {
       {&F::selectionDistribution, "inf", nullptr, "", none, &range},
       {&F::autoIntroduceThreshold, "9", nullptr, "", none, &autoLow},
       {&F::autoIntroduceThreshold, "10", nullptr, "", &warn, none},
-      {&F::autoIntroduceThreshold, "49", nullptr, "", &warn, none},
       {&F::autoIntroduceThreshold, "50", nullptr, "", none, none},
       {&F::autoIntroduceThreshold, "20", &F::introduceCount, "0", &warn, &count},
       {&F::autoIntroduceThreshold, "20", &F::selectionDistribution, "9", none, &range},
@@ -116,31 +144,6 @@ TEST(OptionsDialogModelTest, ValidationReportsTheFirstFailureInOrder) {
       EXPECT_EQ(profile.settings.autoIntroduceThreshold, StudySettings{}.autoIntroduceThreshold);
     }
   }
-}
-
-TEST(OptionsDialogModelTest, OkStoresTheFieldsIntoTheSettings) {
-  Profile profile;
-  profile.settings.fillInReadingType = 1;
-  OptionsDialogModel model = profile.Model();
-  OptionsFields f = model.Open();
-  f.scoreBaseline = "40";
-  f.selectionDistribution = "2.25";
-  f.introduceCount = "1234";
-  f.reverseSpaceEnter = true;
-  f.drillAffectsMasteryScore = false;
-  ASSERT_FALSE(model.Ok(f).error);
-  const StudySettings& s = profile.settings;
-  EXPECT_EQ(std::tuple(s.scoreBaseline, s.selectionDistribution, s.introduceCount),
-            std::tuple(40, 2.25f, 1234));
-  EXPECT_EQ(std::tuple(s.reverseSpaceEnter, s.fillInNoMasteryEffect, s.fillInReadingType),
-            std::tuple(true, true, 1));
-
-  f.readingTypeKun = false;  // no radio button checked keeps the reading type
-  ASSERT_FALSE(model.Ok(f).error);
-  EXPECT_EQ(s.fillInReadingType, 1);
-  f.readingTypeOn = true;
-  ASSERT_FALSE(model.Ok(f).error);
-  EXPECT_EQ(s.fillInReadingType, -1);
 }
 
 TEST(OptionsDialogModelTest, ScheduleReachesTheSettingsOnlyThroughBothOks) {
@@ -169,6 +172,111 @@ TEST(OptionsDialogModelTest, ScheduleReachesTheSettingsOnlyThroughBothOks) {
     // The next opening starts from the stored schedule again.
     model.Open();
     EXPECT_EQ(profile.draftSchedule, profile.settings.declineSchedule);
+  }
+}
+
+// The dialog opened on a copy of the default schedule.
+class ScheduleDialogModelTest : public ::testing::Test {
+ protected:
+  ScheduleDialogModelTest() { model.Open(); }
+
+  struct Copy {
+    std::vector<std::uint16_t> schedule = StudySettings::DefaultDeclineSchedule();
+    std::uint16_t daysHigherLevels = 360;
+  } copy;
+  ScheduleDialogModel model{copy.schedule, copy.daysHigherLevels};
+};
+
+TEST_F(ScheduleDialogModelTest, OpensWithNoLevelAndEachStepLeavesTheViewAsTheLearnerExpects) {
+  EXPECT_EQ(model.view().lines[0], "           0                           8");
+  EXPECT_EQ(ScheduleDialogModel::FormatLine(100, 999), "          100                         999");
+  const auto view = [this] {
+    const auto& v = model.view();
+    return std::tuple(v.lines.size(), v.levelLabel, v.daysText, v.daysEnabled);
+  };
+  using V = std::tuple<std::size_t, std::string, std::string, bool>;
+  EXPECT_EQ(view(), (V{8, "", "", false}));
+  EXPECT_EQ(model.view().higherLevelsText, "360");
+  model.Select(3);
+  EXPECT_EQ(view(), (V{8, "3", "40", true}));
+  model.Select(-1);  // deselecting keeps the texts
+  EXPECT_EQ(view(), (V{8, "3", "40", false}));
+  model.AddNext();  // repeats the last level
+  EXPECT_EQ(view(), (V{9, "8", "360", true}));
+  EXPECT_EQ(copy.schedule.back(), 360);
+  copy.schedule = {8, 14};
+  model.Open();
+  model.RemoveLast();
+  EXPECT_EQ(view(), (V{1, "0", "8", true}));
+  model.RemoveLast();
+  EXPECT_EQ(view(), (V{0, "", "", false}));
+  model.RemoveLast();  // nothing left to remove
+  EXPECT_TRUE(copy.schedule.empty());
+  model.AddNext();  // an empty list starts at eight days
+  EXPECT_EQ(copy.schedule, std::vector<std::uint16_t>{8});
+  EXPECT_EQ(view(), (V{1, "0", "8", true}));
+}
+
+TEST_F(ScheduleDialogModelTest, ApplyStoresTheDaysAndOkTheHigherLevelsOrRefuseZero) {
+  EXPECT_FALSE(model.Apply("5"));  // nothing selected: nothing happens
+  EXPECT_EQ(copy.schedule, StudySettings::DefaultDeclineSchedule());
+
+  model.Select(2);
+  const DialogMessage zero{"Days until baselined cannot be zero", "Error"};
+  EXPECT_EQ(model.Apply(""), zero);
+  EXPECT_EQ(model.Apply("0"), zero);
+  EXPECT_EQ(copy.schedule, StudySettings::DefaultDeclineSchedule());
+
+  EXPECT_FALSE(model.Apply("999"));
+  EXPECT_EQ(copy.schedule[2], 999);
+  EXPECT_EQ(model.view().lines[2], ScheduleDialogModel::FormatLine(2, 999));
+
+  // OK takes only the higher levels' field.
+  EXPECT_EQ(model.Ok("0"),
+            (DialogMessage{"Days until baselined for higher levels cannot be zero", "Error"}));
+  EXPECT_EQ(copy.daysHigherLevels, 360);
+  model.Select(0);  // a days value typed without Apply is not taken
+  EXPECT_FALSE(model.Ok("120"));
+  EXPECT_EQ(std::tuple(copy.daysHigherLevels, copy.schedule[0]), std::tuple(120, 8));
+}
+
+TEST(DialogNumbersTest, IntegersStopAtTheFirstNonDigitAndRealsReadLikeStrtod) {
+  for (const auto& [text, value] : std::initializer_list<std::pair<const char*, unsigned>>{
+           {"", 0}, {"07", 7}, {"12ab", 12}, {"-3", 0}, {" 5", 0}, {"65535", 65535},
+           {"65536", 65535}, {"123456789012345678901234567890", 65535}}) {
+    EXPECT_EQ(ReadDialogInteger(text), value) << text;
+  }
+  // Reals read like strtod, with a full stop whatever the locale.
+  for (const auto& [text, value] : std::initializer_list<std::pair<const char*, double>>{
+           {"abc", 0.0}, {".5", 0.5}, {"1.5x", 1.5}, {" 2", 2.0}, {"1e1", 10.0}, {"4,5", 4.0}}) {
+    EXPECT_EQ(ReadDialogReal(text), value) << text;
+  }
+  EXPECT_TRUE(std::isnan(ReadDialogReal("nan")));
+  EXPECT_EQ(ReadDialogReal("inf"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ReadDialogReal("1e999"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(FormatDialogReal(4.5f), "4.50");
+  EXPECT_EQ(FormatDialogReal(7.999f), "8.00");
+}
+
+TEST(NumericEditFilterTest, PassesDigitsEditingKeysAndTheDistributionsFullStop) {
+  constexpr int kBaseline = ControlId::kScoreBaseline;
+  const struct {
+    int control;
+    char32_t character;
+    bool passes;
+  } cases[] = {
+      {kBaseline, U'9', true},    {kBaseline, 8, true},  // Backspace
+      {kBaseline, 10, true},                             // line feed
+      {kBaseline, U'.', false},   {ControlId::kSelectionDistribution, U'.', true},
+      {kBaseline, U'a', false},   {ControlId::kScheduleDays, U'.', false},
+      {kBaseline, 3, false},       // Ctrl+C
+      {kBaseline, 0x130, false},   // low byte is "0"
+      {kBaseline, 0xFF11, false},  // full-width 1
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << c.control << " U+" << std::hex << static_cast<unsigned>(c.character));
+    EXPECT_EQ(NumericEditFilter::Passes(c.control, c.character), c.passes);
   }
 }
 

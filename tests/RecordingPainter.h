@@ -19,7 +19,6 @@ class RecordingPainter : public Painter {
     Colour colour;
     StockBrush brush = StockBrush::White;
     std::string text;
-    unsigned format = 0;
     char16_t glyph = 0;
     FontHandle font = kNoFont;  // Text: the selected font; Glyph: the font given
   };
@@ -37,10 +36,9 @@ class RecordingPainter : public Painter {
     selected = font;
     return previous;
   }
-  void DrawText(const std::string& latin1, const Rect& rect, unsigned format) override {
+  void DrawText(const std::string& latin1, const Rect& rect, unsigned) override {
     Call& call = Record(Kind::Text, rect, kBlack);
     call.text = latin1;
-    call.format = format;
     call.font = selected;
   }
   void DrawGlyph(char16_t character, const Rect& cell, FontHandle font, Colour colour) override {
@@ -62,14 +60,6 @@ class RecordingPainter : public Painter {
       if (call.kind == kind && call.rect == rect) return &call;
     }
     return nullptr;
-  }
-  // Every call of kind on exactly rect, in order.
-  std::vector<Call> FindAll(Kind kind, const Rect& rect) const {
-    std::vector<Call> found;
-    for (const Call& call : calls) {
-      if (call.kind == kind && call.rect == rect) found.push_back(call);
-    }
-    return found;
   }
   // The glyphs whose cell stands on baseline, left to right as painted.
   std::vector<Call> GlyphsOn(int baseline) const {

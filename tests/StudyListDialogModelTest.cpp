@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/models/KanjiSearchModel.h"
 #include "app/models/StudyListDialogModel.h"
 #include "study/ReadyStudyList.h"
 #include "study/StudyListFile.h"
@@ -39,11 +40,7 @@ class StudyListDialogModelTest : public StudyTest {
     std::filesystem::create_directories(dir / kStudyListsFolder);
     WriteBytes(dir / kStudyListsFolder / name, StudyListBytes(codes, jis));
   }
-  StudyListChoice Ready(int index) {
-    StudyListChoice choice;
-    choice.readyIndex = index;
-    return choice;
-  }
+  static StudyListChoice Ready(int index) { return {.readyIndex = index, .recipe = {}}; }
 
   StudyListDialogModel model{profile, database, jis, dir.path()};
 };
@@ -75,22 +72,21 @@ TEST_F(StudyListDialogModelTest, ListsThatCannotBeAppliedSayWhyAndChangeNothing)
   WriteBytes(dir / kStudyListsFolder / "frequency.vls", "not UTF-16");
   const std::string before = ReadBytes(dir / UserProfile::kStudyListFileName);
   model.Open();
-  struct Case {
-    const char* name;
-    StudyListChoice choice;
-    const char* reason;
-  };
   StudyListChoice none;
   none.compose = true;
   none.recipe.byStrokes = true;
   none.recipe.strokesLow = 20;
   none.recipe.strokesHigh = 30;
-  const Case cases[] = {
+  const struct {
+    const char* name;
+    StudyListChoice choice;
+    const char* reason;
+  } cases[] = {
       {"composed list without kanji", none, "holds no kanji"},
       {"unreadable ready list", Ready(1), "is not a study list"},
       {"no such ready list", Ready(5), "Choose a list"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     model.Choose(c.choice);
     EXPECT_NE(model.ApplyBlocked().find(c.reason), std::string::npos) << model.ApplyBlocked();
@@ -116,6 +112,34 @@ TEST_F(StudyListDialogModelTest, WithoutTheFactsFileItSaysSoAndComposesByGrade) 
   grade2.recipe.gradeHigh = 2;
   model.Choose(grade2);
   EXPECT_EQ(model.Preview(10), (std::vector<KanjiCode>{0x3024, 0x3025, 0x3026}));
+}
+
+// The search bar's model on the same data set, where 丁 (0x3022) reads みず and means water.
+TEST_F(StudyListDialogModelTest, KanjiSearchSaysWhatItFound) {
+  constexpr KanjiCode kMi = 0x245F, kZu = 0x243A;
+  database.kanji[1].kunReadings.push_back({CodeString{kMi, kZu}, CodeString{kMi, kZu}});
+  database.kanji[1].meaning = "water";
+  jis.Insert(kMi, 0x307F);
+  jis.Insert(kZu, 0x305A);
+  KanjiSearchModel search(profile, database, jis, dir.path());
+  const struct {
+    const char16_t* query;
+    std::vector<KanjiCode> matches;
+    const char* line;
+  } cases[] = {
+      {u"mizu", {0x3022}, "1 kanji read みず or meaning \"mizu\"."},
+      {u" water ", {0x3022}, "1 kanji meaning \"water\"."},
+      {u"\u4E01\u4E00", {0x3022, 0x3021}, "2 kanji."},
+      {u"dog", {}, "No kanji meaning \"dog\"."},
+      {u"4", {}, "Stroke counts are not available: the kanji facts file is missing."},
+      {u"\u6F22", {}, "No kanji of the data set found for \"漢\"."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::u16string(c.query).size()));
+    search.Search(c.query);
+    EXPECT_EQ(search.matches(), c.matches);
+    EXPECT_EQ(search.line(), c.line);
+  }
 }
 
 }  // namespace

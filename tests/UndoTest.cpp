@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <map>
+#include <string_view>
 #include <vector>
 
 #include "drills/FillInDrill.h"
@@ -55,8 +56,19 @@ class UndoTest : public DrillTest {
             history.ReadReviews().size()};
   }
 
-  static void AnswerAll(Drill& drill) {
-    for (const char* answer : {"nichi", "jitsu", "\t", "hi", "ka"}) Answer(drill, answer);
+  // Plays a card: each step is a key name, "-" (Decrease Mastery Level) or an answer.
+  static void Play(Drill& drill, std::initializer_list<const char*> steps) {
+    const std::map<std::string_view, int> keys{
+        {"F5", vk::kF5}, {"F8", vk::kF8}, {"F9", vk::kF9}, {"F12", vk::kF12}};
+    for (const std::string_view step : steps) {
+      if (keys.contains(step)) {
+        drill.OnKeyDown(keys.at(step));
+      } else if (step == "-") {
+        drill.DecreaseMasteryLevel();
+      } else {
+        Answer(drill, step);
+      }
+    }
   }
 
   StudyHistory history{dir.path(), system};
@@ -65,59 +77,46 @@ class UndoTest : public DrillTest {
   FillInDrill fillIn{Host(kFillInWindow)};
 };
 
-TEST_F(UndoTest, EveryReadingsCardEndIsTakenBackAndTheKanjiShownAfresh) {
-  using vk::kF12, vk::kF5, vk::kF8, vk::kF9;
+TEST_F(UndoTest, EveryCardEndIsTakenBackAndTheSameCardShownAfresh) {
+  enum { kReadings, kFillIn, kFillInWithoutMasteryEffect };
   const struct {
     const char* name;
-    std::function<void(ReadingsDrill&)> end;
+    int drill;
+    std::initializer_list<const char*> steps;
   } cases[] = {
-      {"complete (promoted)", AnswerAll},
-      {"complete, Mastered twice", [](ReadingsDrill& d) { AnswerAll(d); d.OnKeyDown(kF5); d.OnKeyDown(kF5); }},
-      {"reveal (level drop)", [](ReadingsDrill& d) { Answer(d, "ta"); d.OnKeyDown(kF12); }},
-      {"attempts used up", [](ReadingsDrill& d) { for (const char* a : {"ta", "chi", "tsu", "te", "to", "na", "nu", "ne", "no", "ha", "fu", "he"}) Answer(d, a); }},
-      {"study", [](ReadingsDrill& d) { d.OnKeyDown(kF8); }},
-      {"mastered", [](ReadingsDrill& d) { d.OnKeyDown(kF5); }},
-      {"level lowered, next card", [](ReadingsDrill& d) { d.OnKeyDown(kF12); d.DecreaseMasteryLevel(); d.OnKeyDown(kF9); }},
+      {"complete (promoted)", kReadings, {"nichi", "jitsu", "\t", "hi", "ka"}},
+      {"complete, Mastered twice", kReadings, {"nichi", "jitsu", "\t", "hi", "ka", "F5", "F5"}},
+      {"reveal (level drop)", kReadings, {"ta", "F12"}},
+      {"attempts used up", kReadings,
+       {"ta", "chi", "tsu", "te", "to", "na", "nu", "ne", "no", "ha", "fu", "he"}},
+      {"study", kReadings, {"F8"}},
+      {"mastered", kReadings, {"F5"}},
+      {"level lowered, next card", kReadings, {"F12", "-", "F9"}},
+      {"fill-in right", kFillIn, {"nichi"}},
+      {"fill-in right at the third try", kFillIn, {"ta", "te", "nichi"}},
+      {"fill-in wrong", kFillIn, {"ta", "te", "to"}},
+      {"fill-in revealed", kFillIn, {"F12"}},
+      {"fill-in right, score kept", kFillInWithoutMasteryEffect, {"nichi"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    readings.SetUpReadingsCard(Code("日"));
+    const bool isFillIn = c.drill != kReadings;
+    profile.settings.fillInNoMasteryEffect = c.drill == kFillInWithoutMasteryEffect;
+    Drill& drill = isFillIn ? static_cast<Drill&>(fillIn) : readings;
+    ASSERT_TRUE(isFillIn ? fillIn.TryCard(Code("日")) : readings.SetUpReadingsCard(Code("日")));
     const Standing before = Now();
-    c.end(readings);
+    Play(drill, c.steps);
     ASSERT_NE(Now(), before);
-    EXPECT_FALSE(fillIn.CanUndoLastCard());
+    EXPECT_FALSE((isFillIn ? static_cast<Drill&>(readings) : fillIn).CanUndoLastCard());
 
-    EXPECT_TRUE(readings.UndoLastCard());
+    EXPECT_TRUE(drill.UndoLastCard());
     EXPECT_EQ(Now(), before);
-    EXPECT_EQ(readings.cardKanji->code, Code("日"));
-    EXPECT_EQ(readings.attemptsLeft, 12);
+    EXPECT_EQ(drill.cardKanji->code, Code("日"));
+    EXPECT_EQ(std::tuple(drill.attemptsLeft, drill.cardFinished),
+              std::tuple(isFillIn ? 3 : 12, false));
     EXPECT_EQ(readings.onStatus, (std::vector<std::int16_t>{0, 0}));
-    EXPECT_FALSE(readings.cardFinished);
-    EXPECT_FALSE(readings.UndoLastCard());  // one step back only
-  }
-}
-
-TEST_F(UndoTest, EveryFillInCardEndIsTakenBackWithTheSameWord) {
-  const struct {
-    bool noMasteryEffect;
-    std::vector<const char*> answers;  // "" reveals
-  } cases[] = {{false, {"nichi"}}, {false, {"ta", "te", "nichi"}}, {false, {"ta", "te", "to"}},
-               {false, {""}},      {true, {"nichi"}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.answers.size());
-    profile.settings.fillInNoMasteryEffect = c.noMasteryEffect;
-    ASSERT_TRUE(fillIn.TryCard(Code("日")));
-    const Standing before = Now();
-    for (const char* answer : c.answers) {
-      *answer ? Answer(fillIn, answer) : fillIn.OnKeyDown(vk::kF12);
-    }
-    ASSERT_TRUE(fillIn.scoreShown);
-
-    EXPECT_TRUE(fillIn.UndoLastCard());
-    EXPECT_EQ(Now(), before);
-    EXPECT_EQ(fillIn.example.word, Codes("毎日"));
-    EXPECT_EQ(fillIn.attemptsLeft, 3);
-    EXPECT_FALSE(fillIn.CanUndoLastCard());
+    EXPECT_TRUE(!isFillIn || fillIn.example.word == Codes("毎日"));  // the same word
+    EXPECT_FALSE(drill.UndoLastCard());  // one step back only
   }
 }
 
@@ -140,7 +139,7 @@ TEST_F(UndoTest, SavedProfileHoldsTheUndoneStateEvenAfterASaveInBetween) {
   };
   readings.SetUpReadingsCard(Code("日"));
   const std::string beforeCard = saved();
-  AnswerAll(readings);
+  Play(readings, {"nichi", "jitsu", "\t", "hi", "ka"});
   profile.settings.masteryThreshold = 80;  // as the Options dialog's OK changes and saves
   EXPECT_NE(saved(), beforeCard);
   ASSERT_TRUE(readings.UndoLastCard());
