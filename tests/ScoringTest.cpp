@@ -64,8 +64,9 @@ TEST_F(ScoringTest, CardResultsMoveTheScoreByTheWeightedAverage) {
   }
 }
 
-TEST_F(ScoringTest, AdjustmentsPromotionsAndDemotionsClampScoreAndLevel) {
-  enum Step { kAdjust, kPromote, kDecrease };
+TEST_F(ScoringTest, AdjustmentsPromotionsRevealsAndDemotionsClampScoreAndLevel) {
+  // A reveal (its card result in delta) costs one level but never two.
+  enum Step { kAdjust, kPromote, kDecrease, kReveal, kRevealKeepingLevels };
   const struct {
     const char* name;
     Step step;
@@ -92,37 +93,25 @@ TEST_F(ScoringTest, AdjustmentsPromotionsAndDemotionsClampScoreAndLevel) {
       {"levels stop at the top instead of wrapping", kPromote, 5000, true, 100, kTopLevel - 1, 0,
        100, kTopLevel},
       {"decreasing keeps the score and stops at zero", kDecrease, 2, true, 95, 1, 0, 95, 0},
+      {"reveal, staying mastered", kReveal, 1, true, 100, 3, 100, 100, 2},
+      {"reveal, falling below the threshold", kReveal, 1, true, 92, 3, 0, 69, 2},
+      {"reveal, not mastered", kReveal, 1, true, 50, 2, 0, 37.5f, 1},
+      {"reveal, becoming mastered", kReveal, 1, true, 88, 2, 100, 100, 2},
+      {"reveal at level 0", kReveal, 1, true, 50, 0, 0, 37.5f, 0},
+      {"reveal without the setting", kRevealKeepingLevels, 1, true, 100, 3, 100, 100, 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     profile.settings.masteryJumpsTo100 = c.jumps;
+    profile.settings.revealDropsMasteryLevel = c.step != kRevealKeepingLevels;
     Set(c.score, c.level);
     for (int i = 0; i < c.times; ++i) {
       if (c.step == kAdjust) profile.AdjustScore(kKanji, c.delta);
       if (c.step == kPromote) profile.PromoteKanji(kKanji);
       if (c.step == kDecrease) profile.DecreaseMasteryLevel(kKanji);
+      if (c.step >= kReveal) profile.RecordRevealedCard(kKanji, static_cast<std::int16_t>(c.delta));
     }
     EXPECT_FLOAT_EQ(Entry().score, c.newScore);
-    EXPECT_EQ(Entry().masteryLevel, c.newLevel);
-  }
-}
-
-TEST_F(ScoringTest, ARevealCostsOneLevelButNeverTwo) {
-  const struct {
-    const char* name;
-    bool drops;
-    float score;
-    std::int16_t level, result, newLevel;
-  } cases[] = {
-      {"stays mastered", true, 100, 3, 100, 2}, {"falls below the threshold", true, 92, 3, 0, 2},
-      {"was not mastered", true, 50, 2, 0, 1},  {"becomes mastered", true, 88, 2, 100, 2},
-      {"at level 0", true, 50, 0, 0, 0},        {"without the setting", false, 100, 3, 100, 3},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    profile.settings.revealDropsMasteryLevel = c.drops;
-    Set(c.score, c.level);
-    profile.RecordRevealedCard(kKanji, c.result);
     EXPECT_EQ(Entry().masteryLevel, c.newLevel);
   }
 }
