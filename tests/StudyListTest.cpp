@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "study/ReadyStudyList.h"
-#include "study/SafeSave.h"
 #include "study/StudyListFile.h"
 #include "study/StudyListRecipe.h"
 #include "tests/StudyFixture.h"
@@ -29,12 +28,6 @@ class StudyListTest : public StudyTest {
     return codes;
   }
   std::string ListBytes() { return ReadBytes(dir / UserProfile::kStudyListFileName); }
-  void ExpectOneMessage(const std::string& text) {
-    ASSERT_EQ(system.messages.size(), 1u);
-    EXPECT_EQ(system.messages[0].text, text);
-    EXPECT_EQ(system.messages[0].caption, "Veltrane");
-    EXPECT_EQ(system.messages[0].owner, 77u);
-  }
 };
 
 // The learner changing the list: five kanji listed, two of them active.
@@ -92,7 +85,7 @@ TEST_F(StudyListTest, IntroducesInListOrderUpToTheCountPassingOverUnknownAndActi
   // An introduced kanji starts at the baseline but keeps its level.
   EXPECT_EQ(profile.FindProgress(0x3021)->score, 50.0f);
   EXPECT_EQ(profile.FindProgress(0x3021)->masteryLevel, 4);
-  ExpectOneMessage("Introduced 3 kanji.");
+  ExpectOneMessage("Introduced 3 kanji.", 77);
 }
 
 TEST_F(StudyListTest, ACountOfZeroIntroducesEverythingLeftThenSaysSoUnlessSilent) {
@@ -105,7 +98,7 @@ TEST_F(StudyListTest, ACountOfZeroIntroducesEverythingLeftThenSaysSoUnlessSilent
   profile.IntroduceKanji(true);
   EXPECT_TRUE(system.messages.empty());
   profile.IntroduceKanji(false);
-  ExpectOneMessage("All possible kanji on the study list are active.");
+  ExpectOneMessage("All possible kanji on the study list are active.", 77);
 }
 
 TEST_F(StudyListTest, AutoIntroductionWaitsForThePercentMastered) {
@@ -144,16 +137,11 @@ TEST_F(StudyListChangeTest, ANewListKeepsTheActiveKanjiAndDecidesTheNextIntroduc
 TEST_F(StudyListChangeTest, AFailedWriteLeavesTheListAndItsFileAsTheyWere) {
   const std::string old = ListBytes();
   const std::vector<KanjiCode> oldList = profile.studyList;
-  struct RefuseAt : SaveFaults {
-    int failAt, steps = 0;
-    explicit RefuseAt(int at) : failAt(at) {}
-    bool Allow() override { return steps++ != failAt; }
-  };
   // Steps: the copy's write, flush and rename, then the same for the list.
   for (int step = 0; step < 6; ++step) {
     SCOPED_TRACE(step);
     std::filesystem::remove(dir / "study_list.vls.bak");
-    RefuseAt faults(step);
+    StepFaults faults(step, false);
     profile.saveFaults = &faults;
     std::string error;
     EXPECT_FALSE(profile.ReplaceStudyList({0x3030}, error));
