@@ -509,36 +509,24 @@ class KanjiNotesTest : public StudyTest {
   }
 };
 
+// Texts read are ended inside their buffer; an empty one gives no buffer at all.
 TEST_F(KanjiNotesTest, ReadsRecordsInFileOrderAndAddsTheKanjiTheyLack) {
-  const std::string file = Le16(3) + Le16(0x3022) + Le16(1) + TextField(u"ON: ka") + Le16(0x7777) +
-                           Le16(5) + TextField(u"old code") +  // 5 reads as 1
-                           Le16(0x3021) + Le16(0);
-  WriteBytes(dir / UserProfile::kNotesFileName, file);
+  const std::u16string full(1023, u'a');
+  WriteBytes(dir / UserProfile::kNotesFileName,
+             Le16(3) + Le16(0x3022) + Le16(1) + TextField(full + u'b') + Le16(0x7777) + Le16(5) +
+                 TextField(u"old code") + Le16(0x3021) + Le16(1) + TextField(u"", 'z'));
   profile.LoadNotesFile();
   EXPECT_EQ(Listing(), (std::vector<std::pair<KanjiCode, std::u16string>>{
-                           {0x3022, u"ON: ka"}, {0x7777, u"old code"}, {0x3021, u"-"},
-                           {0x3023, u"-"}}));
+                           {0x3022, full}, {0x7777, u"old code"}, {0x3021, u"-"}, {0x3023, u"-"}}));
   EXPECT_TRUE(system.messages.empty());
+  profile.ShowNote(0x3022);
+  EXPECT_EQ(notesWindow.text.size(), NotesWindow::kMaxTextUnits);
 
   // Written back in the same order; the unknown code stays, hasText is written as 1.
   ASSERT_TRUE(profile.SaveNotesFile());
-  EXPECT_EQ(NotesBytes(), Le16(4) + Le16(0x3022) + Le16(1) + TextField(u"ON: ka") + Le16(0x7777) +
-                       Le16(1) + TextField(u"old code") + Le16(0x3021) + Le16(0) + Le16(0x3023) +
-                       Le16(0));
-}
-
-TEST_F(KanjiNotesTest, TextsReadAreEndedInsideTheirBufferAndAnEmptyOneGivesNone) {
-  std::string unended;
-  for (int i = 0; i < 1024; ++i) unended += Le16(u'a');
-  WriteBytes(
-      dir / UserProfile::kNotesFileName,
-      Le16(2) + Le16(0x3021) + Le16(1) + TextField(u"", 'z') + Le16(0x3022) + Le16(1) + unended);
-  profile.LoadNotesFile();
-  EXPECT_FALSE(profile.notes[0].HasText());
-  ASSERT_TRUE(profile.notes[1].HasText());
-  EXPECT_EQ(TextOf(profile.notes[1]).size(), 1023u);
-  profile.ShowNote(0x3022);
-  EXPECT_EQ(notesWindow.text.size(), NotesWindow::kMaxTextUnits);
+  EXPECT_EQ(NotesBytes(), Le16(4) + Le16(0x3022) + Le16(1) + TextField(full) + Le16(0x7777) +
+                              Le16(1) + TextField(u"old code") + Le16(0x3021) + Le16(0) +
+                              Le16(0x3023) + Le16(0));
 }
 
 TEST_F(KanjiNotesTest, ADamagedFileKeepsItsCompleteRecordsAndEveryKanjiGetsANote) {
