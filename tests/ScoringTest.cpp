@@ -32,84 +32,67 @@ class ScoringTest : public StudyTest {
   KanjiCode Select() { return profile.SelectNextKanji(false, false); }
 };
 
-TEST_F(ScoringTest, CardResultsMoveTheScoreByTheWeightedAverage) {
-  const struct {
-    const char* name;
-    std::uint16_t inertia;
-    bool jumps;
-    float score;
-    std::int16_t level, result;
-    float newScore;
-    std::int16_t newLevel;
-  } cases[] = {
-      {"from the baseline", 4, true, 50, 0, 100, 62.5f, 0},
-      {"crossing up jumps to 100", 4, true, 88, 2, 100, 100.0f, 3},
-      {"crossing up without the jump", 4, false, 88, 2, 100, 91.0f, 3},
-      {"falling below the threshold", 4, true, 92, 2, 0, 69.0f, 1},
-      {"level 0 stays 0", 4, true, 92, 0, 0, 69.0f, 0},
-      {"mastered and staying mastered", 4, true, 100, 5, 80, 95.0f, 5},
-      {"inertia 0 from a hand-edited file acts as 1", 0, true, 20, 0, 70, 70.0f, 0},
-      // (just below 90 + 90) / 2 lies below 90 in double but rounds to 90.0f.
-      {"mastery judged before rounding to 32 bits", 2, true, std::nextafter(90.0f, 0.0f), 0, 90,
-       90.0f, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    profile.settings.scoreInertia = c.inertia;
-    profile.settings.masteryJumpsTo100 = c.jumps;
-    Set(c.score, c.level);
-    profile.RecordCardResult(kKanji, c.result);
-    EXPECT_FLOAT_EQ(Entry().score, c.newScore);
-    EXPECT_EQ(Entry().masteryLevel, c.newLevel);
-  }
-}
-
-TEST_F(ScoringTest, AdjustmentsPromotionsRevealsAndDemotionsClampScoreAndLevel) {
-  // A reveal (its card result in delta) costs one level but never two.
-  enum Step { kAdjust, kPromote, kDecrease, kReveal, kRevealKeepingLevels };
+// A card result (in delta) moves the score by the weighted average; a reveal costs one level but
+// never two.
+TEST_F(ScoringTest, ScoreChangesClampScoreAndLevelAndMoveTheLevelAcrossTheThreshold) {
+  enum Step { kCard, kAdjust, kPromote, kDecrease, kReveal, kRevealKeepingLevels };
   const struct {
     const char* name;
     Step step;
-    int times;
     bool jumps;
     float score;
     std::int16_t level;
     float delta, newScore;
     std::int16_t newLevel;
+    int times = 1;
+    std::uint16_t inertia = 4;
   } cases[] = {
-      {"small step", kAdjust, 1, true, 50, 0, 2.5f, 52.5f, 0},
-      {"above 100 from mastered: no new level", kAdjust, 1, true, 95, 3, 20, 100, 3},
-      {"above 100 from unmastered: one level", kAdjust, 1, true, 85, 3, 20, 100, 4},
-      {"below 0", kAdjust, 1, true, 10, 0, -20, 0, 0},
-      {"out of mastery", kAdjust, 1, true, 91, 3, -5, 86, 2},
-      {"not a number changes nothing", kAdjust, 1, true, 60, 1,
+      {"card from the baseline", kCard, true, 50, 0, 100, 62.5f, 0},
+      {"card crossing up: jumps to 100", kCard, true, 88, 2, 100, 100, 3},
+      {"card crossing up without the jump", kCard, false, 88, 2, 100, 91, 3},
+      {"card falling below the threshold", kCard, true, 92, 2, 0, 69, 1},
+      {"card at level 0 stays 0", kCard, true, 92, 0, 0, 69, 0},
+      {"card mastered and staying mastered", kCard, true, 100, 5, 80, 95, 5},
+      {"inertia 0 from a hand-edited file acts as 1", kCard, true, 20, 0, 70, 70, 0, 1, 0},
+      // (just below 90 + 90) / 2 lies below 90 in double but rounds to 90.0f.
+      {"mastery judged before rounding to 32 bits", kCard, true, std::nextafter(90.0f, 0.0f), 0, 90,
+       90, 0, 1, 2},
+      {"small step", kAdjust, true, 50, 0, 2.5f, 52.5f, 0},
+      {"above 100 from mastered: no new level", kAdjust, true, 95, 3, 20, 100, 3},
+      {"above 100 from unmastered: one level", kAdjust, true, 85, 3, 20, 100, 4},
+      {"below 0", kAdjust, true, 10, 0, -20, 0, 0},
+      {"out of mastery", kAdjust, true, 91, 3, -5, 86, 2},
+      {"not a number changes nothing", kAdjust, true, 60, 1,
        std::numeric_limits<float>::quiet_NaN(), 60, 1},
-      {"infinite delta clamps", kAdjust, 1, true, 60, 1, -std::numeric_limits<float>::infinity(), 0,
+      {"infinite delta clamps", kAdjust, true, 60, 1, -std::numeric_limits<float>::infinity(), 0,
        1},
-      {"mastered at the top level", kAdjust, 1, true, 89, kTopLevel, 5, 100, kTopLevel},
-      {"promotion jumps to 100", kPromote, 1, true, 95, 4, 0, 100, 5},
-      {"promotion without the jump reaches the threshold", kPromote, 1, false, 40, 0, 0, 90, 1},
-      {"promotion without the jump keeps a higher score", kPromote, 1, false, 95, 0, 0, 95, 1},
-      {"levels stop at the top instead of wrapping", kPromote, 5000, true, 100, kTopLevel - 1, 0,
-       100, kTopLevel},
-      {"decreasing keeps the score and stops at zero", kDecrease, 2, true, 95, 1, 0, 95, 0},
-      {"reveal, staying mastered", kReveal, 1, true, 100, 3, 100, 100, 2},
-      {"reveal, falling below the threshold", kReveal, 1, true, 92, 3, 0, 69, 2},
-      {"reveal, not mastered", kReveal, 1, true, 50, 2, 0, 37.5f, 1},
-      {"reveal, becoming mastered", kReveal, 1, true, 88, 2, 100, 100, 2},
-      {"reveal at level 0", kReveal, 1, true, 50, 0, 0, 37.5f, 0},
-      {"reveal without the setting", kRevealKeepingLevels, 1, true, 100, 3, 100, 100, 3},
+      {"mastered at the top level", kAdjust, true, 89, kTopLevel, 5, 100, kTopLevel},
+      {"promotion jumps to 100", kPromote, true, 95, 4, 0, 100, 5},
+      {"promotion without the jump reaches the threshold", kPromote, false, 40, 0, 0, 90, 1},
+      {"promotion without the jump keeps a higher score", kPromote, false, 95, 0, 0, 95, 1},
+      {"levels stop at the top instead of wrapping", kPromote, true, 100, kTopLevel - 1, 0, 100,
+       kTopLevel, 5000},
+      {"decreasing keeps the score and stops at zero", kDecrease, true, 95, 1, 0, 95, 0, 2},
+      {"reveal, staying mastered", kReveal, true, 100, 3, 100, 100, 2},
+      {"reveal, falling below the threshold", kReveal, true, 92, 3, 0, 69, 2},
+      {"reveal, not mastered", kReveal, true, 50, 2, 0, 37.5f, 1},
+      {"reveal, becoming mastered", kReveal, true, 88, 2, 100, 100, 2},
+      {"reveal at level 0", kReveal, true, 50, 0, 0, 37.5f, 0},
+      {"reveal without the setting", kRevealKeepingLevels, true, 100, 3, 100, 100, 3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
+    profile.settings.scoreInertia = c.inertia;
     profile.settings.masteryJumpsTo100 = c.jumps;
     profile.settings.revealDropsMasteryLevel = c.step != kRevealKeepingLevels;
     Set(c.score, c.level);
+    const auto result = static_cast<std::int16_t>(c.step == kAdjust ? 0 : c.delta);
     for (int i = 0; i < c.times; ++i) {
+      if (c.step == kCard) profile.RecordCardResult(kKanji, result);
       if (c.step == kAdjust) profile.AdjustScore(kKanji, c.delta);
       if (c.step == kPromote) profile.PromoteKanji(kKanji);
       if (c.step == kDecrease) profile.DecreaseMasteryLevel(kKanji);
-      if (c.step >= kReveal) profile.RecordRevealedCard(kKanji, static_cast<std::int16_t>(c.delta));
+      if (c.step >= kReveal) profile.RecordRevealedCard(kKanji, result);
     }
     EXPECT_FLOAT_EQ(Entry().score, c.newScore);
     EXPECT_EQ(Entry().masteryLevel, c.newLevel);

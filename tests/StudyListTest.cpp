@@ -88,33 +88,26 @@ TEST_F(StudyListTest, IntroducesInListOrderUpToTheCountPassingOverUnknownAndActi
   ExpectOneMessage("Introduced 3 kanji.", 77);
 }
 
-TEST_F(StudyListTest, ACountOfZeroIntroducesEverythingLeftThenSaysSoUnlessSilent) {
-  profile.settings.introduceCount = 0;  // from a hand-edited file
-  WriteStudyList({0x3021, 0x3022, 0x3023});
-  profile.LoadStudyList();
-  profile.IntroduceKanji(false);
-  EXPECT_EQ(Active().size(), 3u);
-  system.messages.clear();
-  profile.IntroduceKanji(true);
-  EXPECT_TRUE(system.messages.empty());
-  profile.IntroduceKanji(false);
-  ExpectOneMessage("All possible kanji on the study list are active.", 77);
-}
-
-TEST_F(StudyListTest, AutoIntroductionWaitsForThePercentMastered) {
+TEST_F(StudyListTest, AutoIntroductionWaitsForThePercentMasteredAndACountOfZeroTakesAllLeft) {
   profile.settings.introduceCount = 2;
   profile.settings.autoIntroduceThreshold = 75;
-  WriteStudyList({0x3021, 0x3022, 0x3023, 0x3024, 0x3025, 0x3026});
+  WriteStudyList({0x3021, 0x3022, 0x3023, 0x3024, 0x3025, 0x3026, 0x3027, 0x3028, 0x3029});
   profile.LoadStudyList();
   Activate({{0x3021, 95}, {0x3022, 95}, {0x3023, 95}, {0x3024, 50}});
   profile.CheckAutoIntroduce();  // 75 % mastered
   EXPECT_EQ(Active().size(), 6u);
   profile.CheckAutoIntroduce();  // 50 % mastered
   EXPECT_EQ(profile.activeList.size(), 6u);
+  profile.settings.introduceCount = 0;  // from a hand-edited file
+  profile.IntroduceKanji(false);
+  EXPECT_EQ(Active().size(), 9u);
   profile.settings.autoIntroduceThreshold = 10;
   system.messages.clear();
   profile.CheckAutoIntroduce();  // nothing left on the list: silent
+  profile.IntroduceKanji(true);
   EXPECT_TRUE(system.messages.empty());
+  profile.IntroduceKanji(false);
+  ExpectOneMessage("All possible kanji on the study list are active.", 77);
 }
 
 TEST_F(StudyListChangeTest, ANewListKeepsTheActiveKanjiAndDecidesTheNextIntroductions) {
