@@ -66,11 +66,7 @@ class StudyTest : public ::testing::Test {
   // A study list naming the kanji, one a line.
   void WriteStudyList(const std::vector<KanjiCode>& codes) {
     std::vector<std::uint16_t> units;
-    for (const KanjiCode code : codes) {
-      units.push_back(UnicodeOf(code));
-      units.push_back(0x000D);
-      units.push_back(0x000A);
-    }
+    for (const KanjiCode code : codes) units.insert(units.end(), {UnicodeOf(code), 0x000D, 0x000A});
     WriteStudyListUnits(units);
   }
 
