@@ -406,7 +406,7 @@ TEST_F(ProfileFileTest, DamagedFilesKeepWhatCameBeforeTheFaultAndSayWhatWasLost)
   EXPECT_EQ(fresh->settings.declineDaysHigherLevels, 77);
 }
 
-TEST_F(ProfileFileTest, AnInterruptedSaveLeavesTheOldOrTheNewFileWhole) {
+TEST_F(ProfileFileTest, AnInterruptedOrRefusedSaveLeavesTheOldOrTheNewFileWholeAndSaysWhich) {
   AddKanjiRange(700, 0x5021);  // a profile of several write chunks
   profile.LoadProfile();
   const std::string oldProfile = ProfileBytes();
@@ -414,54 +414,49 @@ TEST_F(ProfileFileTest, AnInterruptedSaveLeavesTheOldOrTheNewFileWhole) {
   for (auto& entry : profile.progress) entry.score = 66.0f;
   profile.notes[0].text.assign(KanjiNote::kTextUnits, 0);
   profile.notes[0].text[0] = u'x';
-  for (int step = 0;; ++step) {
-    SCOPED_TRACE(step);
-    ASSERT_LT(step, 100);
-    StepFaults interruption(step, true);
-    profile.saveFaults = &interruption;
-    bool finished = false;
-    try {
-      finished = profile.SaveProfile();
-    } catch (const ProcessEnded&) {
-    }
-    const std::string nowProfile = ProfileBytes();
-    EXPECT_TRUE(nowProfile == oldProfile || (nowProfile.find("\t66.0000\t") != std::string::npos &&
-                                             nowProfile.size() == oldProfile.size()));
-    const std::string nowNotes = ReadBytes(dir / UserProfile::kNotesFileName);
-    EXPECT_TRUE(nowNotes == oldNotes || nowNotes.size() == oldNotes.size() + 2048);
-    // What the next start reads is always a complete profile.
-    system.messages.clear();
-    Reload();
-    EXPECT_EQ(fresh->progress.size(), profile.progress.size());
-    EXPECT_TRUE(system.messages.empty());
-    if (finished) break;
-  }
-  profile.saveFaults = nullptr;
-}
-
-TEST_F(ProfileFileTest, AFailedSaveIsReportedWithTheFullPathAndKeepsTheOldFile) {
-  profile.LoadProfile();
-  const std::string old = ProfileBytes();
-  profile.progress[0].score = 99.0f;
   const std::string path = (dir / "user_profile.vlu").string();
-  for (int step = 0; step < 3; ++step) {
-    SCOPED_TRACE(step);
-    StepFaults refusal(step, false);
-    profile.saveFaults = &refusal;
-    system.messages.clear();
-    EXPECT_FALSE(profile.SaveProfile());
-    EXPECT_EQ(ProfileBytes(), old);
-    ASSERT_FALSE(system.messages.empty());
-    EXPECT_EQ(system.messages[0].caption, "Veltrane");
-    EXPECT_TRUE(system.messages[0].text.starts_with("The user profile could not be saved to \"" +
-                                                    path + "\" ("));
-    EXPECT_TRUE(system.messages[0].text.ends_with("The file saved before is unchanged."));
-    EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu.tmp"));
+  for (const bool interrupt : {true, false}) {
+    WriteBytes(dir / UserProfile::kProfileFileName, oldProfile);
+    WriteBytes(dir / UserProfile::kNotesFileName, oldNotes);
+    for (int step = 0;; ++step) {
+      SCOPED_TRACE(testing::Message() << (interrupt ? "interrupted at " : "refused at ") << step);
+      ASSERT_LT(step, 100);
+      StepFaults faults(step, interrupt);
+      profile.saveFaults = &faults;
+      system.messages.clear();
+      bool finished = false;
+      try {
+        finished = profile.SaveProfile();
+      } catch (const ProcessEnded&) {
+      }
+      const std::string nowProfile = ProfileBytes();
+      EXPECT_TRUE(nowProfile == oldProfile || (nowProfile.find("\t66.0000\t") != std::string::npos &&
+                                               nowProfile.size() == oldProfile.size()));
+      const std::string nowNotes = ReadBytes(dir / UserProfile::kNotesFileName);
+      EXPECT_TRUE(nowNotes == oldNotes || nowNotes.size() == oldNotes.size() + 2048);
+      ASSERT_EQ(system.messages.size(), interrupt || finished ? 0u : 1u);
+      if (!system.messages.empty()) {
+        // Refused in the profile's own steps, the old profile stays and the message says so.
+        const std::string& said = system.messages[0].text;
+        EXPECT_EQ(system.messages[0].caption, "Veltrane");
+        EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu.tmp") ||
+                     std::filesystem::exists(dir / "kanji_notes.dat.tmp"));
+        EXPECT_EQ(said.starts_with("The user profile could not be saved to \"" + path + "\" (") &&
+                      said.ends_with("The file saved before is unchanged."),
+                  nowProfile == oldProfile);
+      }
+      // What the next start reads is always a complete profile, without temporary files.
+      system.messages.clear();
+      Reload();
+      EXPECT_EQ(fresh->progress.size(), profile.progress.size());
+      EXPECT_TRUE(system.messages.empty());
+      EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu.tmp"));
+      if (finished) break;
+    }
   }
   // A file that would not change is not written again.
   StepFaults counter(-1, false);
   profile.saveFaults = &counter;
-  profile.progress[0].score = 50.0f;
   EXPECT_TRUE(profile.SaveProfile());
   EXPECT_EQ(counter.steps, 0);
   profile.saveFaults = nullptr;
