@@ -430,8 +430,9 @@ TEST_F(ProfileFileTest, AnInterruptedOrRefusedSaveLeavesTheOldOrTheNewFileWholeA
       } catch (const ProcessEnded&) {
       }
       const std::string nowProfile = ProfileBytes();
-      EXPECT_TRUE(nowProfile == oldProfile || (nowProfile.find("\t66.0000\t") != std::string::npos &&
-                                               nowProfile.size() == oldProfile.size()));
+      const bool newProfile = nowProfile.find("\t66.0000\t") != std::string::npos;
+      EXPECT_TRUE(nowProfile == oldProfile ||
+                  (newProfile && nowProfile.size() == oldProfile.size()));
       const std::string nowNotes = ReadBytes(dir / UserProfile::kNotesFileName);
       EXPECT_TRUE(nowNotes == oldNotes || nowNotes.size() == oldNotes.size() + 2048);
       ASSERT_EQ(system.messages.size(), interrupt || finished ? 0u : 1u);
