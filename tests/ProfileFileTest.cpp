@@ -3,15 +3,98 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <clocale>
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <string>
 
-#include "study/SafeSave.h"
+#include "study/ExtraSettings.h"
+#include "study/ProfileScanner.h"
 #include "tests/StudyFixture.h"
 
 namespace {
+
+struct NumberCase {
+  std::string text;
+  bool ok;
+  double value;  // expected when ok
+};
+
+// Reads one value of each case's text with read; a failed read leaves the value alone.
+template <typename T>
+void ExpectReads(bool (ProfileScanner::*read)(T&), std::initializer_list<NumberCase> cases) {
+  const T untouched = static_cast<T>(7);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 40));
+    std::istringstream in(c.text);
+    ProfileScanner scanner(in);
+    T value = untouched;
+    EXPECT_EQ((scanner.*read)(value), c.ok);
+    EXPECT_EQ(value, c.ok ? static_cast<T>(c.value) : untouched);
+  }
+}
+
+TEST(ProfileScannerTest, ReadsEachKindOfValueLikeFormattedInputWithinItsType) {
+  ExpectReads(&ProfileScanner::ReadUint16,
+              {{" \r\n\t 42", true, 42}, {"50\t\t<--score baseline", true, 50}, {"+9", true, 9},
+               {"65535", true, 65535}, {"65536", false, 0}, {"-1", false, 0}, {"-0", true, 0},
+               {std::string(1000000, '9'), false, 0}, {"00000000000000000000000000000000001",
+               true, 1}, {"x1", false, 0}, {"", false, 0}});
+  ExpectReads(&ProfileScanner::ReadInt16,
+              {{"-32768", true, -32768}, {"-32769", false, 0}, {"32767", true, 32767}});
+  ExpectReads(&ProfileScanner::ReadBool,
+              {{"0", true, 0}, {"1", true, 1}, {"2", false, 0}, {"-1", false, 0},
+               {"true", false, 0}});
+  ExpectReads(&ProfileScanner::ReadHexCode,
+              {{"3b4e", true, 0x3B4E}, {"3B4E", true, 0x3B4E}, {"0x3021", true, 0x3021},
+               {"0\t1", true, 0}, {"10000", false, 0}, {"zz", false, 0}, {"0x", false, 0}});
+  ExpectReads(&ProfileScanner::ReadFloat,
+              {{"87.5000", true, 87.5}, {"4.50000\t\t<--selection", true, 4.5},
+               {"1.00000e-05", true, 1e-5f}, {"+4.5", true, 4.5}, {"-0.5", true, -0.5},
+               {"1e39", false, 0}, {"inf", false, 0}, {"nan", false, 0}, {"5e", false, 0},
+               // Stream input reads a token of any length.
+               {"62.5" + std::string(200, '0') + "\t3", true, 62.5},
+               {std::string(100, '1'), false, 0}});
+  std::istringstream in("4294967296 -9223372036854775808 9223372036854775808 5 6");
+  ProfileScanner scanner(in);
+  std::int64_t value = 0;
+  EXPECT_TRUE(scanner.ReadInt64(value) && value == 4294967296LL);
+  EXPECT_TRUE(scanner.ReadInt64(value) && value == INT64_MIN);
+  EXPECT_FALSE(scanner.ReadInt64(value));
+  // One failed read makes every later read fail.
+  std::uint16_t next = 0;
+  EXPECT_FALSE(scanner.ReadUint16(next));
+  EXPECT_FALSE(scanner.SkipRestOfLine());
+  EXPECT_TRUE(scanner.failed());
+}
+
+TEST(ProfileScannerTest, SkipsTheRestOfALineUpToItsLimitAndSeesTheEndPastWhiteSpace) {
+  const struct {
+    std::string text;
+    bool ok;
+  } cases[] = {
+      {"\t\t<--comment\r\n7", true},          {"\t<--comment\n7", true},
+      {std::string(1022, 'c') + "\r\n7", true}, {std::string(1023, 'c') + "\r\n7", false},
+      {"\t<--comment", true},                 {"", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 20));
+    std::istringstream in(c.text);
+    ProfileScanner scanner(in);
+    EXPECT_EQ(scanner.SkipRestOfLine(), c.ok);
+    std::uint16_t next = 0;
+    EXPECT_TRUE(!c.ok || !c.text.ends_with("7") || (scanner.ReadUint16(next) && next == 7));
+  }
+  std::istringstream in("5 \r\n\t ");
+  ProfileScanner scanner(in);
+  EXPECT_FALSE(scanner.AtEndOfText());
+  std::uint16_t value = 0;
+  scanner.ReadUint16(value);
+  EXPECT_TRUE(scanner.AtEndOfText());
+}
 
 constexpr std::int64_t kDay = 86400;
 
@@ -68,10 +151,7 @@ class ProfileFileTest : public StudyTest {
 
 TEST_F(ProfileFileTest, ANewProfileIsCreatedSavedAndMatchesTheFormatLineByLine) {
   profile.LoadProfile();
-  ASSERT_EQ(system.messages.size(), 1u);
-  EXPECT_EQ(system.messages[0].text, "Creating default user profile.");
-  EXPECT_EQ(system.messages[0].caption, "Veltrane");
-  EXPECT_EQ(system.messages[0].owner, kNoWindow);
+  ExpectOneMessage("Creating default user profile.");
   EXPECT_EQ(ProfileBytes(), CrLf(File(clock.seconds,
                                       "3021\t0\t50.0000\t0\n3022\t0\t50.0000\t0\n"
                                       "3b4e\t0\t50.0000\t0\n4021\t0\t50.0000\t0\n")));
@@ -99,16 +179,14 @@ TEST_F(ProfileFileTest, ReadsRecordsInFileOrderKeepsTheFirstOfEachThenAddsTheMis
   EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu.tmp"));
   EXPECT_FALSE(std::filesystem::exists(dir / "kanji_notes.dat.tmp"));
   EXPECT_EQ(profile.lastDeclineTime, clock.seconds - 100);
-  ASSERT_EQ(profile.progress.size(), 4u);
-  const auto at = [this](int i) {
-    const KanjiProgress& p = profile.progress[static_cast<std::size_t>(i)];
-    return std::tuple(p.code, p.active, p.score, p.masteryLevel);
-  };
-  EXPECT_EQ(at(0), std::tuple(KanjiCode{0x3b4e}, true, 87.5f, std::int16_t{3}));
-  EXPECT_EQ(at(1), std::tuple(KanjiCode{0x3021}, false, 12.0f, std::int16_t{0}));
-  EXPECT_EQ(at(2), std::tuple(KanjiCode{0x3022}, true, 100.0f, std::int16_t{7}));
-  // Missing from the file: inactive at the baseline read.
-  EXPECT_EQ(at(3), std::tuple(KanjiCode{0x4021}, false, 40.0f, std::int16_t{0}));
+  using Entry = std::tuple<KanjiCode, bool, float, std::int16_t>;
+  std::vector<Entry> entries;
+  for (const KanjiProgress& p : profile.progress) {
+    entries.emplace_back(p.code, p.active, p.score, p.masteryLevel);
+  }
+  // The kanji missing from the file comes last, inactive at the baseline read.
+  EXPECT_EQ(entries, (std::vector<Entry>{{0x3b4e, true, 87.5f, 3}, {0x3021, false, 12.0f, 0},
+                                         {0x3022, true, 100.0f, 7}, {0x4021, false, 40.0f, 0}}));
   EXPECT_EQ(profile.activeList, (std::vector<std::int32_t>{0, 2}));
   EXPECT_EQ(profile.lastPickPosition, 1);
   profile.SaveProfile();
@@ -181,7 +259,7 @@ TEST_F(ProfileFileTest, ReadsEveryRecognisedVersionWithDefaultsForWhatItLacks) {
   }
 }
 
-TEST_F(ProfileFileTest, WritesTimesPast2038AndScoresToSixDigitsAndReadsThemBack) {
+TEST_F(ProfileFileTest, WritesTimesPast2038AndScoresToSixDigitsWithFullStopsAndReadsThemBack) {
   profile.LoadProfile();
   profile.settings.selectionDistribution = 7.125f;
   profile.lastDeclineTime = 2'500'000'000LL;
@@ -189,7 +267,13 @@ TEST_F(ProfileFileTest, WritesTimesPast2038AndScoresToSixDigitsAndReadsThemBack)
   profile.progress[2] = {0x3b4e, 0.0f, 0, true};
   profile.progress[3] = {0x4021, std::numeric_limits<float>::quiet_NaN(), 32767, false};
   clock.seconds = 2'500'000'000LL + 3600;
-  ASSERT_TRUE(profile.SaveProfile());
+  // The desktop toolkit takes the learner's locale, where the decimal separator may be a comma
+  // (de_DE where it is installed, as on the project's Debian machines).
+  const std::string locale = std::setlocale(LC_NUMERIC, nullptr);
+  std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+  const bool written = profile.SaveProfile();
+  std::setlocale(LC_NUMERIC, locale.c_str());
+  ASSERT_TRUE(written);
   const std::string saved = ProfileBytes();
   for (const char* line : {"2500000000\t<--time", "7.12500\t\t<--selection",
                            "3b4e\t1\t0.00000\t0\r\n", "3022\t1\t12.3457\t12\r\n",
@@ -244,12 +328,11 @@ TEST_F(ProfileFileTest, ReplacesAnUnrecognisedProfileAfterKeepingACopy) {
     EXPECT_EQ(ReadBytes(copy), later);
   }
   EXPECT_EQ(ReadBytes(dir / "user_profile.vlu.bak2"), "version 5");
-  int major = 9, minor = 9, patch = 9;
-  WriteBytes(dir / UserProfile::kProfileFileName, "0 x");
-  EXPECT_TRUE(profile.ReadProfileVersion(major, minor, patch));
-  EXPECT_EQ(std::tuple(major, minor, patch), std::tuple(0, -1, -1));
-  std::filesystem::remove(dir / UserProfile::kProfileFileName);
-  EXPECT_FALSE(profile.ReadProfileVersion(major, minor, patch));
+  // With every name taken, the last one is reused rather than the profile lost.
+  for (int i = 3; i <= 999; ++i) WriteBytes(dir / ("user_profile.vlu.bak" + std::to_string(i)), "");
+  WriteBytes(dir / UserProfile::kProfileFileName, later);
+  Reload();
+  EXPECT_EQ(ReadBytes(dir / "user_profile.vlu.bak999"), later);
 }
 
 // Each damaged file loads with every kanji exactly once, keeps what came before the fault, and
@@ -323,21 +406,7 @@ TEST_F(ProfileFileTest, DamagedFilesKeepWhatCameBeforeTheFaultAndSayWhatWasLost)
   EXPECT_EQ(fresh->settings.declineDaysHigherLevels, 77);
 }
 
-// Counts the steps of a save; at step failAt it ends the "process" or refuses, as a full disk
-// would.
-struct StepFaults : SaveFaults {
-  int failAt;
-  bool interrupt;
-  int steps = 0;
-  StepFaults(int at, bool end) : failAt(at), interrupt(end) {}
-  bool Allow() override {
-    if (steps++ != failAt) return true;
-    if (interrupt) throw ProcessEnded{0};
-    return false;
-  }
-};
-
-TEST_F(ProfileFileTest, AnInterruptedSaveLeavesTheOldOrTheNewFileWhole) {
+TEST_F(ProfileFileTest, AnInterruptedOrRefusedSaveLeavesTheOldOrTheNewFileWholeAndSaysWhich) {
   AddKanjiRange(700, 0x5021);  // a profile of several write chunks
   profile.LoadProfile();
   const std::string oldProfile = ProfileBytes();
@@ -345,54 +414,50 @@ TEST_F(ProfileFileTest, AnInterruptedSaveLeavesTheOldOrTheNewFileWhole) {
   for (auto& entry : profile.progress) entry.score = 66.0f;
   profile.notes[0].text.assign(KanjiNote::kTextUnits, 0);
   profile.notes[0].text[0] = u'x';
-  for (int step = 0;; ++step) {
-    SCOPED_TRACE(step);
-    ASSERT_LT(step, 100);
-    StepFaults interruption(step, true);
-    profile.saveFaults = &interruption;
-    bool finished = false;
-    try {
-      finished = profile.SaveProfile();
-    } catch (const ProcessEnded&) {
-    }
-    const std::string nowProfile = ProfileBytes();
-    EXPECT_TRUE(nowProfile == oldProfile || (nowProfile.find("\t66.0000\t") != std::string::npos &&
-                                             nowProfile.size() == oldProfile.size()));
-    const std::string nowNotes = ReadBytes(dir / UserProfile::kNotesFileName);
-    EXPECT_TRUE(nowNotes == oldNotes || nowNotes.size() == oldNotes.size() + 2048);
-    // What the next start reads is always a complete profile.
-    system.messages.clear();
-    Reload();
-    EXPECT_EQ(fresh->progress.size(), profile.progress.size());
-    EXPECT_TRUE(system.messages.empty());
-    if (finished) break;
-  }
-  profile.saveFaults = nullptr;
-}
-
-TEST_F(ProfileFileTest, AFailedSaveIsReportedWithTheFullPathAndKeepsTheOldFile) {
-  profile.LoadProfile();
-  const std::string old = ProfileBytes();
-  profile.progress[0].score = 99.0f;
   const std::string path = (dir / "user_profile.vlu").string();
-  for (int step = 0; step < 3; ++step) {
-    SCOPED_TRACE(step);
-    StepFaults refusal(step, false);
-    profile.saveFaults = &refusal;
-    system.messages.clear();
-    EXPECT_FALSE(profile.SaveProfile());
-    EXPECT_EQ(ProfileBytes(), old);
-    ASSERT_FALSE(system.messages.empty());
-    EXPECT_EQ(system.messages[0].caption, "Veltrane");
-    EXPECT_TRUE(system.messages[0].text.starts_with("The user profile could not be saved to \"" +
-                                                    path + "\" ("));
-    EXPECT_TRUE(system.messages[0].text.ends_with("The file saved before is unchanged."));
-    EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu.tmp"));
+  for (const bool interrupt : {true, false}) {
+    WriteBytes(dir / UserProfile::kProfileFileName, oldProfile);
+    WriteBytes(dir / UserProfile::kNotesFileName, oldNotes);
+    for (int step = 0;; ++step) {
+      SCOPED_TRACE(testing::Message() << (interrupt ? "interrupted at " : "refused at ") << step);
+      ASSERT_LT(step, 100);
+      StepFaults faults(step, interrupt);
+      profile.saveFaults = &faults;
+      system.messages.clear();
+      bool finished = false;
+      try {
+        finished = profile.SaveProfile();
+      } catch (const ProcessEnded&) {
+      }
+      const std::string nowProfile = ProfileBytes();
+      const bool newProfile = nowProfile.find("\t66.0000\t") != std::string::npos;
+      EXPECT_TRUE(nowProfile == oldProfile ||
+                  (newProfile && nowProfile.size() == oldProfile.size()));
+      const std::string nowNotes = ReadBytes(dir / UserProfile::kNotesFileName);
+      EXPECT_TRUE(nowNotes == oldNotes || nowNotes.size() == oldNotes.size() + 2048);
+      ASSERT_EQ(system.messages.size(), interrupt || finished ? 0u : 1u);
+      if (!system.messages.empty()) {
+        // Refused in the profile's own steps, the old profile stays and the message says so.
+        const std::string& said = system.messages[0].text;
+        EXPECT_EQ(system.messages[0].caption, "Veltrane");
+        EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu.tmp") ||
+                     std::filesystem::exists(dir / "kanji_notes.dat.tmp"));
+        EXPECT_EQ(said.starts_with("The user profile could not be saved to \"" + path + "\" (") &&
+                      said.ends_with("The file saved before is unchanged."),
+                  nowProfile == oldProfile);
+      }
+      // What the next start reads is always a complete profile, without temporary files.
+      system.messages.clear();
+      Reload();
+      EXPECT_EQ(fresh->progress.size(), profile.progress.size());
+      EXPECT_TRUE(system.messages.empty());
+      EXPECT_FALSE(std::filesystem::exists(dir / "user_profile.vlu.tmp"));
+      if (finished) break;
+    }
   }
   // A file that would not change is not written again.
   StepFaults counter(-1, false);
   profile.saveFaults = &counter;
-  profile.progress[0].score = 50.0f;
   EXPECT_TRUE(profile.SaveProfile());
   EXPECT_EQ(counter.steps, 0);
   profile.saveFaults = nullptr;
@@ -412,17 +477,245 @@ TEST_F(ProfileFileTest, ASaveWithNoEarlierFileSaysSoAndNamesTheFolderInFull) {
   EXPECT_TRUE(system.messages[0].text.ends_with("There is no earlier copy of it on disk."));
 }
 
-// The desktop toolkit takes the learner's locale, where the decimal separator may be a comma.
-TEST_F(ProfileFileTest, SavesFullStopsWhateverTheLocaleSeparator) {
-  const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no de_DE locale";
+std::string Le16(std::uint16_t value) {
+  return std::string{static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+}
+
+// A 2048-byte text field holding text, then a 0 unit, then filler.
+std::string TextField(std::u16string_view text, char filler = '\0') {
+  std::string field;
+  for (const char16_t unit : text) field += Le16(unit);
+  if (field.size() < 2048) field += Le16(0);
+  field.resize(2048, filler);
+  return field;
+}
+
+class KanjiNotesTest : public StudyTest {
+ protected:
+  void SetUp() override { AddKanji({0x3021, 0x3022, 0x3023}); }
+  std::string NotesBytes() { return ReadBytes(dir / UserProfile::kNotesFileName); }
+  std::u16string TextOf(const KanjiNote& note) { return std::u16string(note.text.data()); }
+  // Each note's code and text, "-" for a note without buffer.
+  std::vector<std::pair<KanjiCode, std::u16string>> Listing() {
+    std::vector<std::pair<KanjiCode, std::u16string>> listing;
+    for (const KanjiNote& n : profile.notes) {
+      listing.emplace_back(n.code, n.HasText() ? TextOf(n) : u"-");
+    }
+    return listing;
+  }
+};
+
+// Texts read are ended inside their buffer; an empty one gives no buffer at all.
+TEST_F(KanjiNotesTest, ReadsRecordsInFileOrderAndAddsTheKanjiTheyLack) {
+  const std::u16string full(1023, u'a');
+  WriteBytes(dir / UserProfile::kNotesFileName,
+             Le16(3) + Le16(0x3022) + Le16(1) + TextField(full + u'b') + Le16(0x7777) + Le16(5) +
+                 TextField(u"old code") + Le16(0x3021) + Le16(1) + TextField(u"", 'z'));
+  profile.LoadNotesFile();
+  EXPECT_EQ(Listing(), (std::vector<std::pair<KanjiCode, std::u16string>>{
+                           {0x3022, full}, {0x7777, u"old code"}, {0x3021, u"-"}, {0x3023, u"-"}}));
+  EXPECT_TRUE(system.messages.empty());
+  profile.ShowNote(0x3022);
+  EXPECT_EQ(notesWindow.text.size(), NotesWindow::kMaxTextUnits);
+
+  // Written back in the same order; the unknown code stays, hasText is written as 1.
+  ASSERT_TRUE(profile.SaveNotesFile());
+  EXPECT_EQ(NotesBytes(), Le16(4) + Le16(0x3022) + Le16(1) + TextField(full) + Le16(0x7777) +
+                              Le16(1) + TextField(u"old code") + Le16(0x3021) + Le16(0) +
+                              Le16(0x3023) + Le16(0));
+}
+
+TEST_F(KanjiNotesTest, ADamagedFileKeepsItsCompleteRecordsAndEveryKanjiGetsANote) {
+  const std::string first = Le16(0x3022) + Le16(1) + TextField(u"kept");
+  const struct {
+    std::string bytes;
+    bool kept;
+  } cases[] = {
+      {Le16(3) + first, true},  // records missing
+      {Le16(2) + first + Le16(0x3021) + Le16(1) + "abc", true},  // text cut short
+      {"\x01", false},
+      {Le16(2) + std::string(3000, '\xFF'), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    WriteBytes(dir / UserProfile::kNotesFileName, c.bytes);
+    system.messages.clear();
+    profile.LoadNotesFile();
+    EXPECT_TRUE(!c.kept || TextOf(profile.notes[0]) == u"kept");
+    for (const KanjiCode code : {0x3021, 0x3022, 0x3023}) {
+      EXPECT_EQ(std::ranges::count(profile.notes, code, &KanjiNote::code), 1);
+    }
+    for (const KanjiNote& n : profile.notes) EXPECT_TRUE(!n.HasText() || n.text.back() == 0);
+    EXPECT_EQ(system.messages.size(), c.bytes.size() > 2 ? 1u : 0u);
+  }
+  std::filesystem::remove(dir / UserProfile::kNotesFileName);
+  ExpectFatal(
+      system, [&] { profile.LoadNotesFile(); }, "Failed to open notes file.", "Veltrane Error");
+}
+
+TEST_F(KanjiNotesTest, CapturingAndShowingFollowTheCards) {
+  profile.CreateDefaultProfile();
+  notesWindow.text = u"typed before any card";
+  profile.CaptureNote();  // no kanji shown yet: nothing is taken
+  for (const auto& note : profile.notes) EXPECT_FALSE(note.HasText());
+
+  profile.ShowNote(0x3021);
+  EXPECT_EQ(profile.notesKanji, 0x3021);
+  EXPECT_EQ(notesWindow.text, u"");
+  notesWindow.text = u"first note\r\nline two";
+  profile.CaptureNote();
+  profile.ShowNote(0x3022);
+  EXPECT_EQ(notesWindow.text, u"");
+  profile.CaptureNote();  // empty text on a note without buffer: still none
+  EXPECT_FALSE(profile.notes[1].HasText());
+  profile.ShowNote(0x3021);
+  EXPECT_EQ(notesWindow.text, u"first note\r\nline two");
+
+  // A text longer than the window holds is cut.
+  profile.ShowNote(0x3023);
+  notesWindow.text = std::u16string(2000, u'n');
+  profile.CaptureNote();
+  EXPECT_EQ(TextOf(profile.notes[2]).size(), NotesWindow::kMaxTextUnits);
+  EXPECT_TRUE(system.messages.empty());
+  // Unknown kanji are reported and change nothing.
+  profile.ShowNote(0x7777);
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].text, "2 Didn't find kanji in notes.");
+  EXPECT_EQ(system.messages[0].caption, "DEBUG");
+  EXPECT_EQ(profile.notesKanji, 0x3023);
+  profile.notesKanji = 0x7777;
+  profile.CaptureNote();
+  ASSERT_EQ(system.messages.size(), 2u);
+  EXPECT_EQ(system.messages[1].text, "1 Didn't find kanji in notes.");
+
+  // A cleared note keeps its buffer until the next load.
+  profile.ShowNote(0x3021);
+  notesWindow.text.clear();
+  profile.CaptureNote();
+  ASSERT_TRUE(profile.notes[0].HasText());
+  EXPECT_TRUE(profile.notes[0].IsEmpty());
+  profile.SaveNotesFile();
+  EXPECT_EQ(NotesBytes().substr(2, 4), Le16(0x3021) + Le16(1));
+
+  profile.LoadNotesFile();
+  EXPECT_FALSE(profile.notes[0].HasText());
+  profile.SaveNotesFile();
+  EXPECT_EQ(NotesBytes().substr(2, 4), Le16(0x3021) + Le16(0));
+}
+
+TEST_F(KanjiNotesTest, ANewProfileKeepsTheLearnersNotesAndAProfileWithNotesNeedsThem) {
+  WriteStudyList({0x3021});
+  WriteBytes(dir / UserProfile::kNotesFileName,
+             Le16(1) + Le16(0x3023) + Le16(1) + TextField(u"precious"));
   profile.LoadProfile();
-  profile.progress[1].score = 12.5f;
-  const bool saved = profile.SaveProfile();
-  std::setlocale(LC_NUMERIC, before.c_str());
-  ASSERT_TRUE(saved);
-  EXPECT_NE(ProfileBytes().find("4.50000\t\t<--selection"), std::string::npos);
-  EXPECT_NE(ProfileBytes().find("3022\t0\t12.5000\t0\r\n"), std::string::npos);
+  ASSERT_EQ(profile.notes.size(), 3u);
+  EXPECT_EQ(TextOf(profile.notes[0]), u"precious");
+  EXPECT_NE(NotesBytes().find(TextField(u"precious")), std::string::npos);
+  std::filesystem::remove(dir / UserProfile::kNotesFileName);
+  UserProfile next(database, jis, system, clock, random, notesWindow, dir.path());
+  ExpectFatal(
+      system, [&] { next.LoadProfile(); }, "Failed to open notes file.", "Veltrane Error");
+}
+
+constexpr WindowHandle kOwner = 7;
+
+struct RefuseAll : SaveFaults {
+  bool Allow() override { return false; }
+};
+
+class ExtraSettingsTest : public ::testing::Test {
+ protected:
+  std::filesystem::path File() const { return dir / ExtraSettings::kFileName; }
+  ExtraSettings Loaded(std::string_view bytes) {
+    WriteBytes(File(), bytes);
+    ExtraSettings settings(dir.path(), system);
+    settings.Load(kOwner);
+    return settings;
+  }
+
+  TempDir dir;
+  FakeSystem system;
+};
+
+TEST_F(ExtraSettingsTest, DamagedFileGivesDefaultsWithOneMessageAndIsCopiedAsideBeforeTheSave) {
+  const struct {
+    const char* name;
+    std::string bytes;
+  } cases[] = {
+      {"byte that is not UTF-8", "zoom = 150\nname = \xFF\n"},
+      {"over-long UTF-8 form", "zoom = 150\nname = \xC0\xAF\n"},
+      {"UTF-8 sequence cut off at the end", "zoom = 150\nname = \xE3\x81"},
+      {"UTF-16 surrogate", "zoom = 150\nname = \xED\xA0\x80\n"},
+      {"line without equals sign", "zoom = 150\nzoom 200\n"},
+      {"empty key", "zoom = 150\n = 3\n"},
+      {"key with a blank", "zoom = 150\nzoom level = 3\n"},
+      {"control character in a value", "zoom = 150\nname = a\x01z\n"},
+      {"file too large", "zoom = 150\n" + std::string(ExtraSettings::kMaxFileSize, '#')},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(dir.path());
+    std::filesystem::create_directories(dir.path());
+    system.messages.clear();
+    ExtraSettings settings = Loaded(c.bytes);
+    EXPECT_EQ(settings.GetInt("zoom", 100, 100, 250), 100);
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].caption, "Veltrane");
+
+    ASSERT_TRUE(settings.SetInt("zoom", 125));
+    ASSERT_TRUE(settings.Save(kOwner));
+    ASSERT_TRUE(settings.Save(kOwner));
+    EXPECT_EQ(ReadBytes(dir / "veltrane_settings.conf.bak"), c.bytes);
+    EXPECT_FALSE(std::filesystem::exists(dir / "veltrane_settings.conf.bak2"));
+    EXPECT_EQ(Loaded(ReadBytes(File())).GetInt("zoom", 100, 100, 250), 125);
+    EXPECT_EQ(system.messages.size(), 1u);
+  }
+}
+
+TEST_F(ExtraSettingsTest, ValuesReadWithTheirFallbacksAndAFailedSaveIsToldOnceKeepingTheFile) {
+  ExtraSettings missing(dir.path(), system);
+  missing.Load(kOwner);  // silently
+  EXPECT_TRUE(missing.GetBool("dark", true));
+  ExtraSettings settings = Loaded(
+      "\xEF\xBB\xBF# by hand\r\nzoom = 175\r\nfuture.key = keep me\r\n\r\n"
+      "dark = true\nbig = 99999999999\nword = 12abc\nlow = -3\nflag = maybe\nname = 漢字 かな\n"
+      "dark = no\n");
+  EXPECT_TRUE(system.messages.empty());
+  EXPECT_EQ(settings.GetInt("zoom", 100, 100, 250), 175);
+  EXPECT_EQ(settings.GetInt("zoom", 100, 100, 150), 100);
+  EXPECT_EQ(settings.GetInt("big", 5, INT_MIN, INT_MAX), 5);
+  EXPECT_EQ(settings.GetInt("word", 5, 0, 100), 5);
+  EXPECT_EQ(settings.GetInt("low", 5, -10, 10), -3);
+  EXPECT_FALSE(settings.GetBool("dark", true));  // the later line wins
+  EXPECT_TRUE(settings.GetBool("flag", true));
+  EXPECT_FALSE(settings.GetBool("flag", false));
+  EXPECT_EQ(settings.GetString("name", ""), "漢字 かな");
+
+  EXPECT_FALSE(settings.SetString("bad key", "1"));
+  EXPECT_FALSE(settings.SetString("name", "two\nlines"));
+  EXPECT_FALSE(settings.SetString("name", " padded"));
+  ASSERT_TRUE(settings.SetBool("dark", true));
+  ASSERT_TRUE(settings.SetString("stroke", ""));
+  ASSERT_TRUE(settings.Save(kOwner));
+  EXPECT_EQ(ReadBytes(File()),
+            "# by hand\nzoom = 175\nfuture.key = keep me\n\ndark = true\nbig = 99999999999\n"
+            "word = 12abc\nlow = -3\nflag = maybe\nname = 漢字 かな\nstroke = \n");
+  EXPECT_EQ(Loaded(ReadBytes(File())).GetString("future.key", ""), "keep me");
+
+  const std::string before = ReadBytes(File());
+  RefuseAll refuse;
+  settings.saveFaults = &refuse;
+  ASSERT_TRUE(settings.SetInt("zoom", 200));
+  EXPECT_FALSE(settings.Save(kOwner));
+  EXPECT_FALSE(settings.Save(kOwner));
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].caption, "Veltrane");
+  EXPECT_EQ(ReadBytes(File()), before);
+  EXPECT_EQ(settings.GetInt("zoom", 100, 100, 250), 200);  // kept for the next save
+
+  settings.saveFaults = nullptr;
+  ASSERT_TRUE(settings.Save(kOwner));
+  EXPECT_EQ(Loaded(ReadBytes(File())).GetInt("zoom", 100, 100, 250), 200);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "study/RandomGenerator.h"
+#include "study/SafeSave.h"
 #include "study/UserProfile.h"
 #include "tests/FakeClock.h"
 #include "tests/FakeNotesWindow.h"
@@ -17,6 +18,20 @@
 #include "tests/TestFiles.h"
 #include "text/JisTable.h"
 #include "text/KanjiDatabase.h"
+
+// Counts the steps of a save; at step failAt it ends the "process" or refuses, as a full disk
+// would.
+struct StepFaults : SaveFaults {
+  int failAt;
+  bool interrupt;
+  int steps = 0;
+  StepFaults(int at, bool end) : failAt(at), interrupt(end) {}
+  bool Allow() override {
+    if (steps++ != failAt) return true;
+    if (interrupt) throw ProcessEnded{0};
+    return false;
+  }
+};
 
 // A profile over a small data set in a temporary working directory. Kanji added with AddKanji
 // map to Unicode 0x4E00 + (code - 0x3021) in the JIS table, so study lists can name them.
@@ -51,11 +66,7 @@ class StudyTest : public ::testing::Test {
   // A study list naming the kanji, one a line.
   void WriteStudyList(const std::vector<KanjiCode>& codes) {
     std::vector<std::uint16_t> units;
-    for (const KanjiCode code : codes) {
-      units.push_back(UnicodeOf(code));
-      units.push_back(0x000D);
-      units.push_back(0x000A);
-    }
+    for (const KanjiCode code : codes) units.insert(units.end(), {UnicodeOf(code), 0x000D, 0x000A});
     WriteStudyListUnits(units);
   }
 
@@ -85,6 +96,11 @@ class StudyTest : public ::testing::Test {
   }
 
   std::string ProfileBytes() { return ReadBytes(dir / UserProfile::kProfileFileName); }
+  void ExpectOneMessage(const std::string& text, WindowHandle owner = kNoWindow) {
+    ASSERT_EQ(system.messages.size(), 1u);
+    const FakeSystem::Message& said = system.messages[0];
+    EXPECT_EQ(std::tuple(said.text, said.caption, said.owner), std::tuple(text, "Veltrane", owner));
+  }
 
   TempDir dir;
   FakeSystem system;

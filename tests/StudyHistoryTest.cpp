@@ -18,6 +18,11 @@
 #include <tuple>
 #include <vector>
 
+#include "drills/FillInDrill.h"
+#include "drills/Keys.h"
+#include "drills/ReadingsDrill.h"
+#include "study/ReviewLog.h"
+#include "tests/DrillFixture.h"
 #include "tests/FakeSystem.h"
 #include "tests/TestFiles.h"
 
@@ -27,11 +32,7 @@ namespace fs = std::filesystem;
 
 ReviewRecord Card(std::int64_t time, KanjiCode kanji = 0x3021,
                   ReviewOutcome outcome = ReviewOutcome::Complete) {
-  ReviewRecord record;
-  record.time = time;
-  record.kanji = kanji;
-  record.outcome = outcome;
-  return record;
+  return {.time = time, .kanji = kanji, .outcome = outcome};
 }
 
 // Runs sql on the database file directly, as another program would; the first column of the
@@ -114,9 +115,11 @@ TEST_F(StudyHistoryTest, RecordsComeBackWholeInTimeOrderAndOneCanBeTakenBack) {
   const std::vector<StoredReview> rows = history.ReadStoredReviews();
   ASSERT_EQ(rows.size(), 3u);
   // Same second: recording order.
-  EXPECT_EQ((std::tuple{rows[0].id, rows[1].id, rows[2].id}), (std::tuple{ids[1], ids[0], ids[2]}));
+  EXPECT_EQ((std::tuple{rows[0].id, rows[1].id, rows[2].id}),
+            (std::tuple{ids[1], ids[0], ids[2]}));
   EXPECT_EQ(fields(rows[1].record), fields(full));
-  EXPECT_EQ(Sql(File(), "SELECT IFNULL(drill, '-') FROM reviews WHERE outcome = 'introduced'"), "-");
+  EXPECT_EQ(Sql(File(), "SELECT IFNULL(drill, '-') FROM reviews WHERE outcome = 'introduced'"),
+            "-");
   EXPECT_EQ(Sql(File(), "PRAGMA user_version"), std::to_string(StudyHistory::SchemaVersion()));
   EXPECT_EQ(Sql(File(), "PRAGMA journal_mode"), "wal");
   EXPECT_TRUE(system.messages.empty());
@@ -128,6 +131,7 @@ TEST_F(StudyHistoryTest, UnusableFilesStopRecordingWithOneMessageAndAreNeverLost
     std::function<void()> prepare;
     const char* said;
     const char* keptAs;  // where the original bytes are afterwards
+    bool recordingAtOpen = false;
   };
   const Case cases[] = {
       {"not a database", [&] { WriteBytes(File(), std::string(5000, 'x')); }, "is damaged",
@@ -142,6 +146,13 @@ TEST_F(StudyHistoryTest, UnusableFilesStopRecordingWithOneMessageAndAreNeverLost
          MakeHistory(3);
          Sql(File(), "PRAGMA user_version = 99");
        }, "newer version", "study_history.sqlite"},
+      // Opening reads no rows, so this damage is found by the first reading.
+      {"damaged past the first page", [&] {
+         MakeHistory(2000);
+         std::string bytes = ReadBytes(File());
+         bytes.replace(4096, bytes.size() - 4096, bytes.size() - 4096, '\xFF');
+         WriteBytes(File(), bytes);
+       }, "is damaged", "study_history.sqlite.damaged", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -151,25 +162,12 @@ TEST_F(StudyHistoryTest, UnusableFilesStopRecordingWithOneMessageAndAreNeverLost
     const std::string bytes = ReadBytes(File());
     {
       StudyHistory history(dir.path(), system);
+      EXPECT_EQ(history.IsRecording(), c.recordingAtOpen);
       EXPECT_TRUE(GaveUpSaying(history, system, c.said));
     }
     EXPECT_EQ(ReadBytes(dir / c.keptAs), bytes);
+    EXPECT_EQ(fs::exists(File()), std::string_view(c.keptAs) == StudyHistory::kFileName);
   }
-}
-
-TEST_F(StudyHistoryTest, DamageFoundWhileReadingSetsTheFileAsideOnce) {
-  MakeHistory(2000);
-  std::string bytes = ReadBytes(File());
-  ASSERT_GT(bytes.size(), 3 * 4096u);
-  bytes.replace(4096, bytes.size() - 4096, bytes.size() - 4096, '\xFF');
-  WriteBytes(File(), bytes);
-
-  StudyHistory history(dir.path(), system);
-  EXPECT_TRUE(history.IsRecording());
-  EXPECT_TRUE(history.ReadReviews().empty());
-  EXPECT_TRUE(GaveUpSaying(history, system, "is damaged"));
-  EXPECT_EQ(ReadBytes(dir / "study_history.sqlite.damaged"), bytes);
-  EXPECT_FALSE(fs::exists(File()));
 }
 
 TEST_F(StudyHistoryTest, AFileLockedByAnotherProcessStopsRecordingButStaysInPlace) {
@@ -224,64 +222,163 @@ TEST_F(StudyHistoryTest, AFolderOrDiskThatTakesNoWritesStopsRecording) {
   EXPECT_TRUE(Succeeded(Spawn(cannotWrite, true))) << "read-only folder without a history";
 }
 
-TEST_F(StudyHistoryTest, AKilledRecorderLosesAtMostTheCardBeingRecorded) {
-  for (const int killAfter : {1, 250}) {
-    SCOPED_TRACE(killAfter);
-    int acks[2];
-    ASSERT_EQ(pipe(acks), 0);
-    std::int64_t start = static_cast<std::int64_t>(killAfter) * 1'000'000;
-    const pid_t child = fork();
-    if (child == 0) {
-      FakeSystem childSystem;
-      StudyHistory history(dir.path(), childSystem);
-      for (std::int64_t i = start;; ++i) {
-        if (history.Record(Card(i)) == 0) _exit(1);
-        if (write(acks[1], &i, sizeof i) != sizeof i) _exit(1);
-      }
-    }
-    close(acks[1]);
-    std::int64_t last = start - 1;
-    int seen = 0;
-    while (seen < killAfter && read(acks[0], &last, sizeof last) == sizeof last) ++seen;
-    kill(child, SIGKILL);
-    while (read(acks[0], &last, sizeof last) == sizeof last) continue;
-    close(acks[0]);
-    waitpid(child, nullptr, 0);
-
-    EXPECT_EQ(Sql(File(), "PRAGMA integrity_check"), "ok");
-    StudyHistory history(dir.path(), system);
-    std::vector<ReviewRecord> rows = history.ReadReviews();
-    std::erase_if(rows, [start](const ReviewRecord& r) { return r.time < start; });
-    const std::int64_t acknowledged = last - start + 1;
-    ASSERT_GE(static_cast<std::int64_t>(rows.size()), acknowledged);
-    ASSERT_LE(static_cast<std::int64_t>(rows.size()), acknowledged + 1);
-    for (const ReviewRecord& row : rows) EXPECT_EQ(row.time, start++);
-  }
-  EXPECT_TRUE(system.messages.empty());
-}
-
-TEST_F(StudyHistoryTest, TwoProcessesRecordingAtOnceKeepEveryRow) {
+// One recorder records steadily while another is killed partway through its cards.
+TEST_F(StudyHistoryTest, TwoRecordersAtOnceKeepEveryRowAndAKilledOneLosesAtMostItsLastCard) {
   constexpr int kCards = 300;
-  const auto writer = [this](KanjiCode kanji) {
-    return [this, kanji] {
-      FakeSystem childSystem;
-      StudyHistory history(dir.path(), childSystem);
-      for (int i = 0; i < kCards; ++i) {
-        if (history.Record(Card(i, kanji)) == 0) return false;
-      }
-      return childSystem.messages.empty();
-    };
-  };
-  const pid_t first = Spawn(writer(0x3021));
-  EXPECT_TRUE(Succeeded(Spawn(writer(0x3022))));
-  EXPECT_TRUE(Succeeded(first));
+  const pid_t steady = Spawn([this] {
+    FakeSystem childSystem;
+    StudyHistory history(dir.path(), childSystem);
+    for (int i = 0; i < kCards; ++i) {
+      if (history.Record(Card(i, 0x3022)) == 0) return false;
+    }
+    return childSystem.messages.empty();
+  });
+  int acks[2];
+  ASSERT_EQ(pipe(acks), 0);
+  const std::int64_t start = 1'000'000;
+  const pid_t killed = Spawn([&] {
+    FakeSystem childSystem;
+    StudyHistory history(dir.path(), childSystem);
+    for (std::int64_t i = start;; ++i) {
+      if (history.Record(Card(i)) == 0 || write(acks[1], &i, sizeof i) != sizeof i) return false;
+    }
+  });
+  close(acks[1]);
+  std::int64_t last = start - 1;
+  for (int seen = 0; seen < 250 && read(acks[0], &last, sizeof last) == sizeof last;) ++seen;
+  kill(killed, SIGKILL);
+  while (read(acks[0], &last, sizeof last) == sizeof last) continue;
+  close(acks[0]);
+  waitpid(killed, nullptr, 0);
+  EXPECT_TRUE(Succeeded(steady));
 
   EXPECT_EQ(Sql(File(), "PRAGMA integrity_check"), "ok");
   StudyHistory history(dir.path(), system);
-  const std::vector<ReviewRecord> rows = history.ReadReviews();
-  EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](auto& r) { return r.kanji == 0x3021; }),
-            kCards);
-  EXPECT_EQ(rows.size(), 2u * kCards);
+  std::vector<ReviewRecord> rows = history.ReadReviews();
+  EXPECT_EQ(std::erase_if(rows, [](const ReviewRecord& r) { return r.kanji == 0x3022; }), kCards);
+  const std::int64_t acknowledged = last - start + 1;
+  ASSERT_GE(static_cast<std::int64_t>(rows.size()), acknowledged);
+  ASSERT_LE(static_cast<std::int64_t>(rows.size()), acknowledged + 1);
+  for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i].time, start + std::int64_t(i));
+  EXPECT_TRUE(system.messages.empty());
+}
+
+// Keeps what it is given; ids count from 1.
+struct FakeReviewLog : ReviewLog {
+  std::int64_t Record(const ReviewRecord& record) override {
+    records.push_back(record);
+    return static_cast<std::int64_t>(records.size());
+  }
+  std::size_t RecordBatch(const std::vector<ReviewRecord>& batch) override {
+    records.insert(records.end(), batch.begin(), batch.end());
+    return batch.size();
+  }
+  bool Remove(std::int64_t) override { return false; }
+  std::vector<ReviewRecord> records;
+};
+
+// 日 with one ON and one KUN reading (6 attempts on a Readings card) and one Fill-in word.
+class ReviewRecordingTest : public DrillTest {
+ protected:
+  ReviewRecordingTest() {
+    AddKanji("日", {Reading("ニチ")}, {Reading("ひ")});
+    AddExample("毎日", {"まい", "にち"}, "every day", 8);
+    profile.reviewLog = &log;
+    clock.seconds = 1'800'000'000;
+    readings.CreateControls();
+    fillIn.CreateControls();
+  }
+
+  FakeReviewLog log;
+  ReadingsDrill readings{Host(kReadingsWindow)};
+  FillInDrill fillIn{Host(kFillInWindow)};
+};
+
+TEST_F(ReviewRecordingTest, EveryCardEndOfBothDrillsMapsToOneOutcome) {
+  using O = ReviewOutcome;
+  const struct {
+    const char* name;
+    bool fillInDrill;
+    std::function<void(Drill&)> play;
+    std::vector<ReviewOutcome> recorded;
+    float cardScore;
+    std::uint16_t attemptsUsed, wrongTries;
+  } cases[] = {
+      {"all found", false, [](Drill& d) { Answer(d, "nichi"), Answer(d, "\thi"); }, {O::Complete},
+       100, 2, 0},
+      {"Reveal", false, [](Drill& d) { Answer(d, "ka"), d.OnCommand(Drill::CmdReveal); },
+       {O::Reveal}, 0, 6, 1},
+      {"attempts used up", false,
+       [](Drill& d) { for (const char* a : {"ka", "ki", "ku", "ke", "ko", "sa"}) Answer(d, a); },
+       {O::AttemptsOut}, 0, 6, 6},
+      {"Study", false, [](Drill& d) { d.OnKeyDown(vk::kF8); }, {O::Study}, 0, 0, 0},
+      {"Mastered", false, [](Drill& d) { d.OnCommand(Drill::CmdMastered); }, {O::Mastered}, 0, 0,
+       0},
+      {"Mastered after all found", false,
+       [](Drill& d) { Answer(d, "nichi"), Answer(d, "\thi"), d.OnKeyDown(vk::kF5); },
+       {O::Complete, O::Mastered}, 100, 2, 0},
+      {"Study after Reveal", false,
+       [](Drill& d) { d.OnCommand(Drill::CmdReveal), d.OnCommand(Drill::CmdStudy); }, {O::Reveal},
+       0, 6, 0},
+      {"left open for the next card", false, [](Drill& d) { Answer(d, "nichi"), d.NextCard(); },
+       {}, 0, 0, 0},
+      {"right first answer", true, [](Drill& d) { Answer(d, "nichi"); }, {O::Right}, 1.5f, 1, 0},
+      {"right third answer", true,
+       [](Drill& d) { Answer(d, "ka"), Answer(d, "ki"), Answer(d, "nichi"); }, {O::Right}, 0.5f,
+       3, 2},
+      {"three wrong answers", true,
+       [](Drill& d) { Answer(d, "ka"), Answer(d, "ki"), Answer(d, "ku"); }, {O::Wrong}, -1.5f, 3,
+       3},
+      {"Reveal", true, [](Drill& d) { d.OnKeyDown(vk::kF12); }, {O::Wrong}, -1.5f, 3, 0},
+      {"Decrease Mastery Level, only while the level falls", true,
+       [](Drill& d) { d.DecreaseMasteryLevel(), d.DecreaseMasteryLevel(); }, {O::LevelDown}, 0, 0,
+       0},
+      {"right without mastery effect", true,
+       [this](Drill& d) { profile.settings.fillInNoMasteryEffect = true, Answer(d, "nichi"); },
+       {O::Right}, 1.5f, 1, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    log.records.clear();
+    Progress("日") = {Code("日"), 50.0f, 1, true};
+    Drill& drill = c.fillInDrill ? static_cast<Drill&>(fillIn) : readings;
+    drill.NextCard();
+    c.play(drill);
+
+    ASSERT_EQ(log.records.size(), c.recorded.size());
+    if (c.recorded.empty()) continue;
+    for (std::size_t i = 0; i < c.recorded.size(); ++i) {
+      const ReviewRecord& r = log.records[i];
+      EXPECT_EQ(r.outcome, c.recorded[i]) << i;
+      EXPECT_EQ(r.drill, c.fillInDrill ? ReviewDrill::FillIn : ReviewDrill::Readings);
+      EXPECT_EQ((std::tuple{r.kanji, r.time}), (std::tuple{Code("日"), 1'800'000'000}));
+    }
+    const ReviewRecord& first = log.records.front();
+    EXPECT_EQ((std::tuple{first.cardScore, first.attemptsUsed, first.wrongTries}),
+              (std::tuple{c.cardScore, c.attemptsUsed, c.wrongTries}));
+    // The first record starts from the card's standing; the last ends at the profile's.
+    EXPECT_EQ((std::tuple{first.scoreBefore, first.levelBefore}), (std::tuple{50.0f, 1}));
+    EXPECT_EQ(log.records.back().scoreAfter, Progress("日").score);
+    EXPECT_EQ(log.records.back().levelAfter, Progress("日").masteryLevel);
+    EXPECT_EQ(drill.lastReviewId, static_cast<std::int64_t>(log.records.size()));
+  }
+  EXPECT_EQ(log.records[0].scoreAfter, 50.0f);  // the last case's score stayed
+}
+
+TEST_F(ReviewRecordingTest, EachIntroducedKanjiIsRecordedAtTheBaseline) {
+  AddKanji("月", {Reading("ゲツ")}, {});
+  AddKanji("火", {Reading("カ")}, {});
+  profile.activeList.resize(1);
+  profile.activeSet = {Code("日")};
+  profile.studyList = {Code("日"), Code("月"), Code("火")};
+  profile.settings.scoreBaseline = 30;
+  profile.IntroduceKanji(false);
+  ASSERT_EQ(log.records.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    const ReviewRecord& r = log.records[i];
+    EXPECT_EQ((std::tuple{r.kanji, r.outcome, r.scoreBefore, r.scoreAfter}),
+              (std::tuple{profile.studyList[i + 1], ReviewOutcome::Introduced, 50.0f, 30.0f}));
+  }
 }
 
 }  // namespace
