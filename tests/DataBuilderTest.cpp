@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/TestFiles.h"
+#include <memory>
+
+#include "tests/DataFilesFixture.h"
 #include "tests/ToolTestData.h"
 #include "tools/Edict.h"
 #include "tools/Kanjidic.h"
@@ -29,8 +31,14 @@ TEST(KanjidicTest, ReadsTheFieldsTheDataSetAndItsFactsUse) {
             std::tuple(7, 1, 1, 1509, 8));
 }
 
-TEST(KanjidicTest, KeepsPositionMarksAndSkipsTheHeaderAndLinesWithAWrongCode) {
+TEST(KanjidicTest, KeepsPositionMarksAndSkipsTheHeaderCutLinesAndLinesWithAWrongCode) {
   EXPECT_FALSE(ParseKanjidicLine("# KANJIDIC JIS X 0208 Kanji Information File/").has_value());
+  // A line ending after its code, in a buffer of exactly its size so a sanitizer sees a read
+  // past it.
+  const std::string cut = EucJp("亜 3021");
+  const auto exact = std::make_unique<char[]>(cut.size());
+  std::copy(cut.begin(), cut.end(), exact.get());
+  EXPECT_FALSE(ParseKanjidicLine(std::string_view(exact.get(), cut.size())));
   const auto entry = ParseKanjidicLine(EucJp("黄 322B G2 コウ オウ き こ- {yellow}"));
   ASSERT_TRUE(entry.has_value());
   EXPECT_EQ(entry->frequency, 0);
@@ -63,6 +71,9 @@ TEST(EdictTest, ReadsEverySpellingAndReadingPairWithItsFlagsAndLeavesOutRareForm
       // (uk) counts on the first sense only.
       {"此れ [これ] /(pn) (uk) this/(P)/", {"此れ これ P uk"}},
       {"一杯 [いっぱい] /(n) (1) cupful/(adv) (2) (uk) fully/(P)/", {"一杯 いっぱい P"}},
+      // A sense number too big for int makes the line damaged: nothing of it is read.
+      {"字 [じ] /(1) letter/(2147483647) sign/", {"字 じ"}},
+      {"字 [じ] /(1) letter/(9999999999) sign/", {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
@@ -87,6 +98,7 @@ TEST(EdictTest, ShortensTheMeaningToTheFirstSensesWithoutTags) {
       {"(n) (ksb:) fool/", "fool"},
       {"(n) this is a very long gloss that goes on and on well beyond one line of text/",
        "this is a very long gloss that goes on and on well beyond..."},
+      {"(1) letter/(99999999999) sign/", "letter; sign"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.body);
@@ -168,6 +180,61 @@ TEST_F(DataBuilderTest, ReadsEverySourceBeforeWritingAnythingAndNamesTheOneItCan
   fails("empty holds no kanji");
   options.kanjidic = dir / "no-kanjidic";
   fails("cannot open the kanjidic file");
+}
+
+// Builds from dictionaries with damage of every kind found so far, then loads the result as the
+// program does.
+TEST_F(DataBuilderTest, BuildsFromHostileDictionariesSkippingWhatItCannotReadAndTheProgramLoadsIt) {
+  WriteBytes(dir / "kanjidic", EucJp("漢 3441 G3 カン {Sino-\r}\n"
+                                     "字 3B7A G1 ジ あざ あ.z {char\x01" "acter}\n"
+                                     "亜 3021\n"
+                                     "一 9999 イチ\n") +
+                                   EucJp("語 386C G2 ゴ かた.る {word}"));
+  WriteBytes(dir / "edict", EucJp("漢字 [かんじ] /(n) kanji\rcharacters/(P)/\n"
+                                  "字 [じ] /(1) letter/(9999999999) sign/\n"
+                                  "語 [ご] /(n) word/\n"));
+  WriteBytes(dir / "examples.utf",
+             "\xEF\xBB\xBF" "A: 漢\r字です。\tThey\tare kanji.\r\x01#ID=1\r\n"
+             "B: 漢字\r\x7F" "です\n"
+             "A: 語\xC0\x8D" "です。\tA word.#ID=2\n"
+             "B: 語\n"
+             "A: \r\tOnly a control character.#ID=3\n"
+             "B: 語\n");
+  options.tanaka = dir / "examples.utf";
+  ASSERT_TRUE(Build()) << error;
+  EXPECT_EQ(report.unreadableLines, 3);  // 亜 cut short, 一 with a wrong code, 字's sense
+  EXPECT_EQ(report.kanji, 3);
+  EXPECT_EQ(report.sentences, 2);
+
+  FakeSystem system;
+  const JisTable jis(options.out / JisTable::kFileName, system);
+  KanjiDatabase database(jis, system, options.out);
+  ASSERT_NO_THROW(database.LoadAll());
+  ASSERT_TRUE(system.messages.empty());
+  ASSERT_EQ(database.kanji.size(), 3u);
+  EXPECT_EQ(database.kanji[0].meaning, "Sino- ");
+  EXPECT_EQ(database.kanji[1].kunReadings.size(), 1u);  // あ.z cannot be written
+  EXPECT_EQ(database.examples.size(), 2u);
+
+  const struct {
+    const char* word;
+    const char* japanese;
+    const char* english;
+  } sentences[] = {
+      {"漢字", "漢字です。", "They are kanji.  "},
+      {"です", "漢字です。", "They are kanji.  "},
+      {"語", "語\uFFFD\uFFFDです。", "A word."},
+  };
+  for (const auto& s : sentences) {
+    SCOPED_TRACE(s.word);
+    std::vector<std::int32_t> offsets;
+    database.SentenceOffsetsFor(Units(s.word), offsets);
+    ASSERT_EQ(offsets.size(), 1u);
+    CodeString japanese;
+    std::string english;
+    database.ReadSentence(offsets[0], japanese, english);
+    EXPECT_EQ(std::pair(japanese, english), std::pair(Units(s.japanese), std::string(s.english)));
+  }
 }
 
 }  // namespace
