@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "tests/DataFilesFixture.h"
+#include "tests/ToolTestData.h"
 #include "text/KanjiFactsFile.h"
 #include "text/KanjiSearch.h"
 #include "text/RomajiConverter.h"
@@ -138,34 +139,27 @@ TEST_F(DataFilesTest, JisTableMissingOrMalformedIsFatalWithTheLine) {
   }
 }
 
-class KanjiSearchTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    // kanji, ON, KUN, meaning, strokes, frequency
-    Add("水", "スイ", "みず", "water, fluid", 4, 223);
-    Add("吹", "スイ", "ふ", "blow, breathe", 7, 1134);
-    Add("滝", "ロウ", "たき", "waterfall, rapids", 13, 0);
-    Add("火", "カ", "ひ", "fire", 4, 574);
-    Add("缶", "カン", "かま", "tin can", 6, 1900);
-  }
-  void Add(const char* kanji, const char* on, const char* kun, const char* meaning, int strokes,
-           int frequency) {
-    KanjiRecord record;
-    record.code = Codes(kanji).units[0];
-    record.onReadings.push_back({Codes(on), Codes(on)});
-    record.kunReadings.push_back({Codes(kun), Codes(kun)});
-    record.meaning = meaning;
-    records.push_back(record);
-    facts.push_back({.code = record.code,
-                     .strokes = static_cast<std::uint16_t>(strokes),
-                     .frequency = static_cast<std::uint16_t>(frequency)});
-  }
-
+TEST(KanjiSearchTest, FindsKanjiByCharacterReadingMeaningOrStrokes) {
+  const struct {
+    const char *kanji, *on, *kun, *meaning;
+    std::uint16_t strokes, frequency;
+  } data[] = {
+      {"水", "スイ", "みず", "water, fluid", 4, 223},
+      {"吹", "スイ", "ふ", "blow, breathe", 7, 1134},
+      {"滝", "ロウ", "たき", "waterfall, rapids", 13, 0},
+      {"火", "カ", "ひ", "fire", 4, 574},
+      {"缶", "カン", "かま", "tin can", 6, 1900},
+  };
   std::vector<KanjiRecord> records;
   std::vector<KanjiFacts> facts;
-};
-
-TEST_F(KanjiSearchTest, FindsKanjiByCharacterReadingMeaningOrStrokes) {
+  for (const auto& d : data) {
+    KanjiRecord& record = records.emplace_back();
+    record.code = Codes(d.kanji)[0];
+    record.onReadings.push_back({Codes(d.on), Codes(d.on)});
+    record.kunReadings.push_back({Codes(d.kun), Codes(d.kun)});
+    record.meaning = d.meaning;
+    facts.push_back({.code = record.code, .strokes = d.strokes, .frequency = d.frequency});
+  }
   using Key = KanjiSearch::Key;
   const struct {
     const char* query;
@@ -695,14 +689,13 @@ class ExampleQueriesTest : public DataFilesTest {
     ASSERT_TRUE(system.messages.empty());
   }
 
-  static std::vector<CodeString> Words(const std::vector<ExampleRecord>& examples) {
-    std::vector<CodeString> words;
-    for (const ExampleRecord& example : examples) words.push_back(example.word);
-    return words;
-  }
-  static std::vector<CodeString> WordsOf(const std::vector<const char*>& utf8) {
-    std::vector<CodeString> words;
-    for (const char* word : utf8) words.push_back(Codes(word));
+  // The words of examples as UTF-8, one space between them.
+  static std::string Words(const std::vector<ExampleRecord>& examples) {
+    std::string words;
+    for (const ExampleRecord& example : examples) {
+      const std::vector<std::uint16_t>& units = example.word.units;
+      words += (words.empty() ? "" : " ") + Utf8(JisString(units.begin(), units.end()));
+    }
     return words;
   }
 
@@ -715,16 +708,15 @@ class ExampleQueriesTest : public DataFilesTest {
 
 TEST_F(ExampleQueriesTest, ContainingListsEachHolderOnceLargestWeightFirst) {
   // 一日 and 一つ share weight 30 and keep their file order.
-  EXPECT_EQ(Words(Containing("一")),
-            WordsOf({"一人", "一杯", "一日", "一つ", "一一", "一寸", "寸一"}));
-  EXPECT_EQ(Words(Containing("人")), WordsOf({"二人", "一人"}));
+  EXPECT_EQ(Words(Containing("一")), "一人 一杯 一日 一つ 一一 一寸 寸一");
+  EXPECT_EQ(Words(Containing("人")), "二人 一人");
   EXPECT_TRUE(Containing("三").empty());
   // Of those, the special reading lists irregular and marked examples.
   std::vector<ExampleRecord> out{ExampleRecord()};
   database.ExamplesWithSpecialReading(Codes("一")[0], Containing("一"), out);
-  EXPECT_EQ(Words(out), WordsOf({"一人", "一寸"}));  // 寸一 is special for 寸, not for 一
+  EXPECT_EQ(Words(out), "一人 一寸");  // 寸一 is special for 寸, not for 一
   database.ExamplesWithSpecialReading(Codes("寸")[0], Containing("寸"), out);
-  EXPECT_EQ(Words(out), WordsOf({"寸一"}));
+  EXPECT_EQ(Words(out), "寸一");
 }
 
 TEST_F(ExampleQueriesTest, ForReadingMatchesThePartOfTheFirstOccurrence) {
@@ -733,22 +725,22 @@ TEST_F(ExampleQueriesTest, ForReadingMatchesThePartOfTheFirstOccurrence) {
     const char* kanji;
     const char* reading;
     int kind;
-    std::vector<const char*> words;
+    const char* words;
   } cases[] = {
-      {"katakana ON reading against hiragana parts", "一", "イチ", -1, {"一杯", "一日", "寸一"}},
-      {"ON-only part is not a KUN match", "一", "いち", 1, {"一杯", "寸一"}},
-      {"KUN-only part", "一", "ひと", 1, {"一つ", "一一"}},
-      {"KUN-only part is not an ON match", "一", "ひと", -1, {"一一"}},
-      {"the dictionary reading in parentheses is compared", "杯", "ハイ", -1, {"一杯"}},
-      {"the sound in the word is not", "杯", "パイ", -1, {}},
-      {"a special part is not plain text", "一", "すん", -1, {}},
+      {"katakana ON reading against hiragana parts", "一", "イチ", -1, "一杯 一日 寸一"},
+      {"ON-only part is not a KUN match", "一", "いち", 1, "一杯 寸一"},
+      {"KUN-only part", "一", "ひと", 1, "一つ 一一"},
+      {"KUN-only part is not an ON match", "一", "ひと", -1, "一一"},
+      {"the dictionary reading in parentheses is compared", "杯", "ハイ", -1, "一杯"},
+      {"the sound in the word is not", "杯", "パイ", -1, ""},
+      {"a special part is not plain text", "一", "すん", -1, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const KanjiCode k = Codes(c.kanji)[0];
     std::vector<ExampleRecord> out{ExampleRecord()};
     database.ExamplesForReading(Codes(c.reading), k, c.kind, Containing(c.kanji), out);
-    EXPECT_EQ(Words(out), WordsOf(c.words));
+    EXPECT_EQ(Words(out), c.words);
   }
 }
 
@@ -768,7 +760,7 @@ TEST_F(ExampleQueriesTest, SelectiveQueriesSkipExamplesTheyCannotPlace) {
   const KanjiCode k = Codes("一")[0];
   std::vector<ExampleRecord> out;
   database.ExamplesForReading(Codes("いち"), k, -1, in, out);
-  EXPECT_EQ(Words(out), WordsOf({"一"}));
+  EXPECT_EQ(Words(out), "一");
   EXPECT_EQ(out[0].readingParts, in[3].readingParts);
   database.ExamplesWithSpecialReading(k, in, out);
   EXPECT_TRUE(out.empty());
