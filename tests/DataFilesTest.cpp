@@ -521,16 +521,10 @@ TEST_F(DataFilesTest, EveryRequiredFileIsRefusedWithItsOwnMessage) {
       system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure, kFileErrorCaption);
 }
 
-// Records messages and, unlike the real program, returns from EndProcess.
-class ReturningSystem : public System {
+// Unlike the real program, returns from EndProcess.
+class ReturningSystem : public FakeSystem {
  public:
-  void ShowMessage(const std::string& text, const std::string& caption, WindowHandle,
-                   MessageIcon) override {
-    messages.push_back(caption + ": " + text);
-  }
   void EndProcess(int exitCode) override { exitCodes.push_back(exitCode); }
-
-  std::vector<std::string> messages;
   std::vector<int> exitCodes;
 };
 
@@ -539,8 +533,8 @@ TEST_F(DataFilesTest, LoadAllStopsAtTheFirstFaultEvenWhenEndingTheProcessReturns
   KanjiDatabase data(FullJisTable(), returning, dir.path());
   WriteExamples("broken\r\n");
   data.LoadAll();  // no kanji file
-  EXPECT_EQ(returning.messages,
-            (std::vector<std::string>{"Veltrane File Error: Could not open the kanji data file."}));
+  ASSERT_EQ(returning.messages.size(), 1u);
+  EXPECT_EQ(returning.messages[0].text, "Could not open the kanji data file.");
   EXPECT_EQ(returning.exitCodes, (std::vector<int>{-1}));
 
   WriteKanji("一\t1\tイチ\tひと\tone");
@@ -548,7 +542,7 @@ TEST_F(DataFilesTest, LoadAllStopsAtTheFirstFaultEvenWhenEndingTheProcessReturns
   returning.messages.clear();
   data.LoadAll();  // the examples file fails; the sentences file is not read
   ASSERT_EQ(returning.messages.size(), 1u);
-  EXPECT_EQ(returning.messages[0], std::string("Veltrane File Error: ") + kExamplesReadFailure);
+  EXPECT_EQ(returning.messages[0].text, kExamplesReadFailure);
   EXPECT_FALSE(data.sentenceFile.is_open());
 }
 
