@@ -13,7 +13,7 @@
 
 namespace {
 
-TEST(KanjidicTest, ReadsTheFieldsTheDataSetAndItsFactsUse) {
+TEST(KanjidicTest, ReadsTheFieldsTheDataSetUsesAndSkipsHeadersCutLinesAndWrongCodes) {
   // Later stroke counts are common miscounts; fields inside a meaning are no fields.
   const auto entry = ParseKanjidicLine(EucJp(
       "亜 3021 U4e9c B1 C7 G8 S7 S8 XJ05033 F1509 J1 N43 Yya4 Wa ア つ.ぐ T1 や つぎ {Asia} "
@@ -29,9 +29,7 @@ TEST(KanjidicTest, ReadsTheFieldsTheDataSetAndItsFactsUse) {
   EXPECT_EQ(std::tuple(facts[0].strokes, facts[0].jlpt, facts[0].radical, facts[0].frequency,
                        facts[0].grade),
             std::tuple(7, 1, 1, 1509, 8));
-}
 
-TEST(KanjidicTest, KeepsPositionMarksAndSkipsTheHeaderCutLinesAndLinesWithAWrongCode) {
   EXPECT_FALSE(ParseKanjidicLine("# KANJIDIC JIS X 0208 Kanji Information File/").has_value());
   // A line ending after its code, in a buffer of exactly its size so a sanitizer sees a read
   // past it.
@@ -39,10 +37,11 @@ TEST(KanjidicTest, KeepsPositionMarksAndSkipsTheHeaderCutLinesAndLinesWithAWrong
   const auto exact = std::make_unique<char[]>(cut.size());
   std::copy(cut.begin(), cut.end(), exact.get());
   EXPECT_FALSE(ParseKanjidicLine(std::string_view(exact.get(), cut.size())));
-  const auto entry = ParseKanjidicLine(EucJp("黄 322B G2 コウ オウ き こ- {yellow}"));
-  ASSERT_TRUE(entry.has_value());
-  EXPECT_EQ(entry->frequency, 0);
-  EXPECT_EQ(Utf8(entry->kun.back()), "こ-");
+  // Position marks are kept; a line without a frequency has none.
+  const auto yellow = ParseKanjidicLine(EucJp("黄 322B G2 コウ オウ き こ- {yellow}"));
+  ASSERT_TRUE(yellow.has_value());
+  EXPECT_EQ(yellow->frequency, 0);
+  EXPECT_EQ(Utf8(yellow->kun.back()), "こ-");
   // Lines whose code disagrees with the kanji; in UTF-8 the first two bytes are another kanji.
   EXPECT_FALSE(ParseKanjidicLine("亜 3021 G8 ア {Asia}").has_value());
   EXPECT_FALSE(ParseKanjidicLine(EucJp("亜 3022 G8 ア {Asia}")).has_value());
