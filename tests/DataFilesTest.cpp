@@ -324,7 +324,6 @@ TEST(RomajiConverterTest, RefusedCharactersLeavePendingAloneBackspaceAndResetRem
   EXPECT_EQ(converter.pendingLength, 0);
 }
 
-
 const std::string kTwoKanji =
     "一\t1\tイチ／イツ\tひと／ひと（つ）\tone\r\n食\t2\tショク\tた（べる）／く（う）\teat, food";
 const std::string kTwoExamples =
@@ -591,22 +590,6 @@ TEST_F(DataFilesTest, SentenceIndexListsEveryListedWordWithTheOffsetsOfItsSenten
   EXPECT_EQ(database.sentenceIndex.size(), 6u);
 }
 
-TEST_F(DataFilesTest, SentenceWordLineTagWithoutSpaceIsFatal) {
-  const struct {
-    const char *content, *message;
-  } cases[] = {
-      // The tab is unit 31 after the mark: byte 0x40.
-      {"A: 彼は学生です。\tHe is a student.\r\nB:\t彼\r\n", "40    9"},
-      {"A: 一\tOne.\r\nB: 一\r\nA: 二\tTwo.\r\nBBBB 二\r\n", "3e   42"},
-  };
-  for (const auto& c : cases) {
-    WriteSentences(c.content);
-    ExpectFatal(
-        system, [&] { database.LoadSentencesFile(); },
-        std::string("Problem with sentence file: ") + c.message, "ERROR");
-  }
-}
-
 TEST_F(DataFilesTest, ReadSentenceReadsBothTextsUpToTheEndOfTheLineOrFile) {
   // A missing file gives an empty index quietly, and sentences read empty.
   database.LoadSentencesFile();
@@ -640,23 +623,35 @@ TEST_F(DataFilesTest, ReadSentenceReadsBothTextsUpToTheEndOfTheLineOrFile) {
   EXPECT_EQ(english, "A cat");
 }
 
-TEST_F(DataFilesTest, GarbageSentenceFileNeverHangs) {
+// A word line whose tag lacks its space is fatal, naming the byte offset and the unit; any other
+// damage never hangs: the file loads, or fails with the same caption.
+TEST_F(DataFilesTest, DamagedSentenceFileIsFatalWithThePlaceOrLoadsButNeverHangs) {
   using namespace std::string_literals;
-  std::vector<std::string> cases = GarbageFiles();
-  cases.push_back("\xFF\xFE"s + std::string(300000, ' '));     // one huge line of spaces
-  cases.push_back("\xFF\xFE#\0"s + std::string(300000, 'x'));  // a comment that never ends
-  cases.push_back(
-      "\xFF\xFE"
-      "A\0:\0 \0x\0\r\0\n\0B\0:\0 \0"s +
-      std::string(300000, 'y'));  // one huge word
-  for (const std::string& content : cases) {
+  std::vector<std::pair<std::string, const char*>> cases = {
+      // The tab is unit 31 after the mark: byte 0x40.
+      {Utf16FileBytes("A: 彼は学生です。\tHe is a student.\r\nB:\t彼\r\n"), "40    9"},
+      {Utf16FileBytes("A: 一\tOne.\r\nB: 一\r\nA: 二\tTwo.\r\nBBBB 二\r\n"), "3e   42"},
+  };
+  for (const std::string& garbage : GarbageFiles()) cases.emplace_back(garbage, nullptr);
+  cases.emplace_back("\xFF\xFE"s + std::string(300000, ' '), nullptr);  // one huge line of spaces
+  cases.emplace_back("\xFF\xFE#\0"s + std::string(300000, 'x'), nullptr);  // an endless comment
+  cases.emplace_back("\xFF\xFE"
+                     "A\0:\0 \0x\0\r\0\n\0B\0:\0 \0"s +
+                         std::string(300000, 'y'),
+                     nullptr);  // one huge word, last
+  for (const auto& [content, place] : cases) {
     WriteBytes(dir / KanjiDatabase::kSentencesFileName, content);
+    const auto load = [&] { database.LoadSentencesFile(); };
+    if (place != nullptr) {
+      ExpectFatal(system, load, std::string("Problem with sentence file: ") + place, "ERROR");
+      continue;
+    }
+    system.messages.clear();
     try {
-      database.LoadSentencesFile();
+      load();
     } catch (const ProcessEnded&) {
       ASSERT_EQ(system.messages.size(), 1u);
       EXPECT_EQ(system.messages[0].caption, "ERROR");
-      system.messages.clear();
     }
   }
   // The huge word is kept whole: 150000 units "yy".
