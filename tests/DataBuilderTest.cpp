@@ -14,16 +14,18 @@
 namespace {
 
 TEST(KanjidicTest, ReadsTheFieldsTheDataSetUsesAndSkipsHeadersCutLinesAndWrongCodes) {
-  // Later stroke counts are common miscounts; fields inside a meaning are no fields.
+  // Later stroke counts are common miscounts; fields inside a meaning are no fields; the data
+  // set joins the English meanings and drops the others.
   const auto entry = ParseKanjidicLine(EucJp(
       "亜 3021 U4e9c B1 C7 G8 S7 S8 XJ05033 F1509 J1 N43 Yya4 Wa ア つ.ぐ T1 や つぎ {Asia} "
-      "{rank next} {come after S12 J3}"));
+      "{あ} {come after S12 J3} {-ous}"));
   ASSERT_TRUE(entry.has_value());
   EXPECT_EQ(entry->code, Jis("亜")[0]);
   // Name readings after T1 are no readings.
   ASSERT_EQ(std::pair(entry->on.size(), entry->kun.size()), std::pair(1ul, 1ul));
   EXPECT_EQ(Utf8(entry->on[0]) + " " + Utf8(entry->kun[0]), "ア つ.ぐ");
-  EXPECT_EQ(entry->meanings, (std::vector<std::string>{"Asia", "rank next", "come after S12 J3"}));
+  EXPECT_EQ(entry->meanings.size(), 4u);
+  EXPECT_EQ(MakeKanjiEntry(*entry).meaning, "Asia, come after S12 J3, -ous");
   const std::vector<KanjiFacts> facts = FactsOf({MakeKanjiEntry(*entry)});
   ASSERT_EQ(facts.size(), 1u);
   EXPECT_EQ(std::tuple(facts[0].strokes, facts[0].jlpt, facts[0].radical, facts[0].frequency,

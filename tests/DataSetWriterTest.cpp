@@ -87,13 +87,6 @@ TEST(KanjiEntryTest, MergesReadingsSharingABareFormAndDropsOnesALearnerCannotUse
   EXPECT_FALSE(up.kun[1].standsAlone);
 }
 
-TEST(KanjiEntryTest, JoinsTheEnglishMeaningsAndDropsNonLatinOnes) {
-  KanjidicEntry source;
-  source.code = Jis("亜")[0];
-  source.meanings = {"Asia", "rank next", "\xA4\xA2", "-ous"};
-  EXPECT_EQ(MakeKanjiEntry(source).meaning, "Asia, rank next, -ous");
-}
-
 // A small kanjidic of the kanji the cases use, written like the real one.
 const ReadingAligner& Aligner() {
   static const std::vector<KanjiEntry> kanji = TestKanjiSet({
