@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/TestFiles.h"
+#include <memory>
+
+#include "tests/DataFilesFixture.h"
 #include "tests/ToolTestData.h"
 #include "tools/Edict.h"
 #include "tools/Kanjidic.h"
@@ -11,30 +13,37 @@
 
 namespace {
 
-TEST(KanjidicTest, ReadsTheFieldsTheDataSetAndItsFactsUse) {
-  // Later stroke counts are common miscounts; fields inside a meaning are no fields.
+TEST(KanjidicTest, ReadsTheFieldsTheDataSetUsesAndSkipsHeadersCutLinesAndWrongCodes) {
+  // Later stroke counts are common miscounts; fields inside a meaning are no fields; the data
+  // set joins the English meanings and drops the others.
   const auto entry = ParseKanjidicLine(EucJp(
       "亜 3021 U4e9c B1 C7 G8 S7 S8 XJ05033 F1509 J1 N43 Yya4 Wa ア つ.ぐ T1 や つぎ {Asia} "
-      "{rank next} {come after S12 J3}"));
+      "{あ} {come after S12 J3} {-ous}"));
   ASSERT_TRUE(entry.has_value());
   EXPECT_EQ(entry->code, Jis("亜")[0]);
   // Name readings after T1 are no readings.
   ASSERT_EQ(std::pair(entry->on.size(), entry->kun.size()), std::pair(1ul, 1ul));
   EXPECT_EQ(Utf8(entry->on[0]) + " " + Utf8(entry->kun[0]), "ア つ.ぐ");
-  EXPECT_EQ(entry->meanings, (std::vector<std::string>{"Asia", "rank next", "come after S12 J3"}));
+  EXPECT_EQ(entry->meanings.size(), 4u);
+  EXPECT_EQ(MakeKanjiEntry(*entry).meaning, "Asia, come after S12 J3, -ous");
   const std::vector<KanjiFacts> facts = FactsOf({MakeKanjiEntry(*entry)});
   ASSERT_EQ(facts.size(), 1u);
   EXPECT_EQ(std::tuple(facts[0].strokes, facts[0].jlpt, facts[0].radical, facts[0].frequency,
                        facts[0].grade),
             std::tuple(7, 1, 1, 1509, 8));
-}
 
-TEST(KanjidicTest, KeepsPositionMarksAndSkipsTheHeaderAndLinesWithAWrongCode) {
   EXPECT_FALSE(ParseKanjidicLine("# KANJIDIC JIS X 0208 Kanji Information File/").has_value());
-  const auto entry = ParseKanjidicLine(EucJp("黄 322B G2 コウ オウ き こ- {yellow}"));
-  ASSERT_TRUE(entry.has_value());
-  EXPECT_EQ(entry->frequency, 0);
-  EXPECT_EQ(Utf8(entry->kun.back()), "こ-");
+  // A line ending after its code, in a buffer of exactly its size so a sanitizer sees a read
+  // past it.
+  const std::string cut = EucJp("亜 3021");
+  const auto exact = std::make_unique<char[]>(cut.size());
+  std::copy(cut.begin(), cut.end(), exact.get());
+  EXPECT_FALSE(ParseKanjidicLine(std::string_view(exact.get(), cut.size())));
+  // Position marks are kept; a line without a frequency has none.
+  const auto yellow = ParseKanjidicLine(EucJp("黄 322B G2 コウ オウ き こ- {yellow}"));
+  ASSERT_TRUE(yellow.has_value());
+  EXPECT_EQ(yellow->frequency, 0);
+  EXPECT_EQ(Utf8(yellow->kun.back()), "こ-");
   // Lines whose code disagrees with the kanji; in UTF-8 the first two bytes are another kanji.
   EXPECT_FALSE(ParseKanjidicLine("亜 3021 G8 ア {Asia}").has_value());
   EXPECT_FALSE(ParseKanjidicLine(EucJp("亜 3022 G8 ア {Asia}")).has_value());
@@ -63,6 +72,9 @@ TEST(EdictTest, ReadsEverySpellingAndReadingPairWithItsFlagsAndLeavesOutRareForm
       // (uk) counts on the first sense only.
       {"此れ [これ] /(pn) (uk) this/(P)/", {"此れ これ P uk"}},
       {"一杯 [いっぱい] /(n) (1) cupful/(adv) (2) (uk) fully/(P)/", {"一杯 いっぱい P"}},
+      // A sense number too big for int makes the line damaged: nothing of it is read.
+      {"字 [じ] /(1) letter/(2147483647) sign/", {"字 じ"}},
+      {"字 [じ] /(1) letter/(9999999999) sign/", {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
@@ -87,6 +99,7 @@ TEST(EdictTest, ShortensTheMeaningToTheFirstSensesWithoutTags) {
       {"(n) (ksb:) fool/", "fool"},
       {"(n) this is a very long gloss that goes on and on well beyond one line of text/",
        "this is a very long gloss that goes on and on well beyond..."},
+      {"(1) letter/(99999999999) sign/", "letter; sign"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.body);
@@ -168,6 +181,61 @@ TEST_F(DataBuilderTest, ReadsEverySourceBeforeWritingAnythingAndNamesTheOneItCan
   fails("empty holds no kanji");
   options.kanjidic = dir / "no-kanjidic";
   fails("cannot open the kanjidic file");
+}
+
+// Builds from dictionaries with damage of every kind found so far, then loads the result as the
+// program does.
+TEST_F(DataBuilderTest, BuildsFromHostileDictionariesSkippingWhatItCannotReadAndTheProgramLoadsIt) {
+  WriteBytes(dir / "kanjidic", EucJp("漢 3441 G3 カン {Sino-\r}\n"
+                                     "字 3B7A G1 ジ あざ あ.z {char\x01" "acter}\n"
+                                     "亜 3021\n"
+                                     "一 9999 イチ\n") +
+                                   EucJp("語 386C G2 ゴ かた.る {word}"));
+  WriteBytes(dir / "edict", EucJp("漢字 [かんじ] /(n) kanji\rcharacters/(P)/\n"
+                                  "字 [じ] /(1) letter/(9999999999) sign/\n"
+                                  "語 [ご] /(n) word/\n"));
+  WriteBytes(dir / "examples.utf",
+             "\xEF\xBB\xBF" "A: 漢\r字です。\tThey\tare kanji.\r\x01#ID=1\r\n"
+             "B: 漢字\r\x7F" "です\n"
+             "A: 語\xC0\x8D" "です。\tA word.#ID=2\n"
+             "B: 語\n"
+             "A: \r\tOnly a control character.#ID=3\n"
+             "B: 語\n");
+  options.tanaka = dir / "examples.utf";
+  ASSERT_TRUE(Build()) << error;
+  EXPECT_EQ(report.unreadableLines, 3);  // 亜 cut short, 一 with a wrong code, 字's sense
+  EXPECT_EQ(report.kanji, 3);
+  EXPECT_EQ(report.sentences, 2);
+
+  FakeSystem system;
+  const JisTable jis(options.out / JisTable::kFileName, system);
+  KanjiDatabase database(jis, system, options.out);
+  ASSERT_NO_THROW(database.LoadAll());
+  ASSERT_TRUE(system.messages.empty());
+  ASSERT_EQ(database.kanji.size(), 3u);
+  EXPECT_EQ(database.kanji[0].meaning, "Sino- ");
+  EXPECT_EQ(database.kanji[1].kunReadings.size(), 1u);  // あ.z cannot be written
+  EXPECT_EQ(database.examples.size(), 2u);
+
+  const struct {
+    const char* word;
+    const char* japanese;
+    const char* english;
+  } sentences[] = {
+      {"漢字", "漢字です。", "They are kanji.  "},
+      {"です", "漢字です。", "They are kanji.  "},
+      {"語", "語\uFFFD\uFFFDです。", "A word."},
+  };
+  for (const auto& s : sentences) {
+    SCOPED_TRACE(s.word);
+    std::vector<std::int32_t> offsets;
+    database.SentenceOffsetsFor(Units(s.word), offsets);
+    ASSERT_EQ(offsets.size(), 1u);
+    CodeString japanese;
+    std::string english;
+    database.ReadSentence(offsets[0], japanese, english);
+    EXPECT_EQ(std::pair(japanese, english), std::pair(Units(s.japanese), std::string(s.english)));
+  }
 }
 
 }  // namespace

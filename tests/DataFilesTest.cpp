@@ -1,10 +1,328 @@
 // SPDX-FileCopyrightText: 2026 The Veltrane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The data files read by the program's loaders, and the queries on what they loaded.
+// The text layer: code strings, the unit reader of the program's files, the JIS table, the romaji
+// converter, kanji search with the facts file it ranks by, the data files read by the program's
+// loaders, and the queries on what they loaded.
+#include <sstream>
+
 #include "tests/DataFilesFixture.h"
+#include "tests/ToolTestData.h"
+#include "text/KanjiFactsFile.h"
+#include "text/KanjiSearch.h"
+#include "text/RomajiConverter.h"
+#include "text/UnitReader.h"
 
 namespace {
+
+TEST(CodeStringTest, LessIsUnsignedLexicographic) {
+  EXPECT_TRUE(Less(CodeString{1, 2}, CodeString{1, 2, 0}));  // proper prefix is less
+  EXPECT_FALSE(Less(CodeString{1, 2, 0}, CodeString{1, 2}));
+  EXPECT_FALSE(Less(CodeString{1, 2}, CodeString{1, 2}));
+  EXPECT_TRUE(Less(CodeString{0x7FFF}, CodeString{0x8000}));  // unsigned, not signed
+  EXPECT_TRUE(Less(CodeString{2}, CodeString{0xFFFF, 0}));
+  EXPECT_FALSE(Less(CodeString{3}, CodeString{2, 9}));
+  EXPECT_TRUE(Less(CodeString(), CodeString{0}));
+}
+
+TEST(CodeStringTest, KanaConversions) {
+  EXPECT_EQ(ToKatakana(CodeString{0x2442, 0x213C}), (CodeString{0x2542, 0x213C}));
+  EXPECT_EQ(ToHiragana(CodeString{0x2542, 0x213C, 0x252B}), (CodeString{0x2442, 0x213C, 0x242B}));
+  // Only the first unit decides.
+  EXPECT_EQ(ToHiragana(CodeString{0x2442, 0x2542}), (CodeString{0x2442, 0x2542}));
+  EXPECT_EQ(ToHiragana(CodeString{0x2521}), (CodeString{0x2421}));
+  EXPECT_EQ(ToHiragana(CodeString{0x2520}), (CodeString{0x2520}));
+  EXPECT_TRUE(ToHiragana(CodeString()).empty());
+}
+
+std::string Bytes(const std::vector<std::uint16_t>& units, bool loneByte = false) {
+  std::string bytes;
+  for (const std::uint16_t unit : units) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
+  }
+  if (loneByte) bytes.push_back('\x0D');
+  return bytes;
+}
+
+// Chunk sizes that split units between chunks, odd ones included.
+const std::size_t kChunkSizes[] = {2, 3, 4, 5, 7, 64 * 1024};
+
+// Read hands out every whole unit, little-endian; SkipPast passes whole units only, and Read
+// goes on just after the terminator.
+TEST(UnitReaderTest, ReadsWholeUnitsAndSkipPastFindsOnlyWholeUnits) {
+  const struct {
+    const char* name;
+    std::vector<std::uint16_t> units;
+    bool loneByte;
+    bool found;
+    std::int64_t consumed;  // by SkipPast
+  } cases[] = {
+      {"terminator first", {0x000D, 0x0041}, false, true, 2},
+      {"after other units", {0xFEFF, 0x4E00, 0x000D, 0x0A0D}, true, true, 6},
+      {"as a second byte", {0x0D41, 0x0041, 0x000D}, false, true, 6},
+      {"straddling two units", {0x0D00, 0x0041}, false, false, 4},
+      {"a lone last byte is no unit", {0x0041}, true, false, 2},
+      {"empty", {}, false, false, 0},
+  };
+  for (const auto& c : cases) {
+    for (const std::size_t chunk : kChunkSizes) {
+      SCOPED_TRACE(std::string(c.name) + ", chunk " + std::to_string(chunk));
+      std::istringstream whole(Bytes(c.units, c.loneByte));
+      UnitReader all(whole, chunk);
+      std::vector<std::uint16_t> units;
+      std::uint16_t unit = 0x1234;
+      while (all.Read(unit)) units.push_back(unit);
+      EXPECT_EQ(units, c.units);
+      EXPECT_EQ(unit, units.empty() ? 0x1234 : units.back());  // the end leaves the unit alone
+      EXPECT_EQ(all.Consumed(), static_cast<std::int64_t>(2 * units.size()));
+
+      std::istringstream in(Bytes(c.units, c.loneByte));
+      UnitReader reader(in, chunk);
+      EXPECT_EQ(reader.SkipPast(0x000D), c.found);
+      EXPECT_EQ(reader.Consumed(), c.consumed);
+      std::vector<std::uint16_t> rest;
+      while (reader.Read(unit)) rest.push_back(unit);
+      EXPECT_EQ(rest, std::vector<std::uint16_t>(c.units.begin() + c.consumed / 2, c.units.end()));
+    }
+  }
+}
+
+// Blank lines and long comments are passed over, and a last line without a line break is not
+// read.
+TEST_F(DataFilesTest, JisTableReadsTheSecondAndThirdColumnsAndTheFirstLineWinsInEachMap) {
+  WriteBytes(
+      dir / JisTable::kFileName,
+      "0x8140\t0x2421\t0x3041\t# HIRAGANA LETTER SMALL A\n"
+      "0x2 0x2422 0x3041\n"  // Unicode seen before; its code is new
+      "0x3 0x2421 0x9999\n"
+      "\n8140 2121 3000\r\n\n\n0X8141 0x2122 0X3001 #" +
+      std::string(5000, 'x') + " 2 2123 3002\n3 2124 3003\n4 2125 3004");
+  const JisTable table(dir / JisTable::kFileName, system);
+  EXPECT_TRUE(system.messages.empty());
+  EXPECT_EQ(table.byCode.size(), 5u);
+  KanjiCode code = 0;
+  ASSERT_TRUE(table.UnicodeToCode(0x3041, code));
+  EXPECT_EQ(code, 0x2421);
+  EXPECT_EQ(table.CodeToUnicode(0x2422), 0x3041);
+  EXPECT_EQ(table.CodeToUnicode(0x2421), 0x3041);
+  EXPECT_TRUE(table.UnicodeToCode(0x9999, code) && code == 0x2421);
+  EXPECT_EQ(table.CodeToUnicode(0x2121), 0x3000);  // no 0x prefix
+  EXPECT_EQ(table.CodeToUnicode(0x2122), 0x3001);
+  EXPECT_EQ(table.CodeToUnicode(0x2124), 0x3003);  // after the long comment
+  EXPECT_EQ(table.CodeToUnicode(0x2125), 0);       // the last line
+  // Absent keys.
+  EXPECT_FALSE(table.UnicodeToCode(0x4E00, code));
+  EXPECT_EQ(code, 0x2421);
+  EXPECT_EQ(table.CodeToUnicode(0x7E7E), 0);
+}
+
+TEST_F(DataFilesTest, JisTableMissingOrMalformedIsFatalWithTheLine) {
+  const auto load = [&] { JisTable table(dir / JisTable::kFileName, system); };
+  ExpectFatal(system, load, "Could not open the character table file (jis0208.dat).",
+              kFileErrorCaption);
+  const struct {
+    const char *content, *line;
+  } cases[] = {
+      {"# a comment\n1 2121 3000\n", "1"}, {"1 2121 3000\n1 2122 13001\n", "2"},
+      {"1 2121 3000\n\n1 2122 zz\n", "3"}, {"\n\n\n", "4"},  // only blank lines
+      {"\x01\x02\xff\xfe", "1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.content);
+    WriteBytes(dir / JisTable::kFileName, c.content);
+    ExpectFatal(
+        system, load,
+        std::string("Problem reading the character table (jis0208.dat) at line ") + c.line +
+            ". Every line must begin with three hexadecimal numbers.",
+        kFileErrorCaption);
+  }
+}
+
+TEST(KanjiSearchTest, FindsKanjiByCharacterReadingMeaningOrStrokes) {
+  const struct {
+    const char *kanji, *on, *kun, *meaning;
+    std::uint16_t strokes, frequency;
+  } data[] = {
+      {"水", "スイ", "みず", "water, fluid", 4, 223},
+      {"吹", "スイ", "ふ", "blow, breathe", 7, 1134},
+      {"滝", "ロウ", "たき", "waterfall, rapids", 13, 0},
+      {"火", "カ", "ひ", "fire", 4, 574},
+      {"缶", "カン", "かま", "tin can", 6, 1900},
+  };
+  std::vector<KanjiRecord> records;
+  std::vector<KanjiFacts> facts;
+  for (const auto& d : data) {
+    KanjiRecord& record = records.emplace_back();
+    record.code = Codes(d.kanji)[0];
+    record.onReadings.push_back({Codes(d.on), Codes(d.on)});
+    record.kunReadings.push_back({Codes(d.kun), Codes(d.kun)});
+    record.meaning = d.meaning;
+    facts.push_back({.code = record.code, .strokes = d.strokes, .frequency = d.frequency});
+  }
+  using Key = KanjiSearch::Key;
+  const struct {
+    const char* query;
+    Key key;
+    std::vector<std::int32_t> matches;
+  } cases[] = {
+      {"水", Key::kCharacter, {0}},
+      {"火と水と火", Key::kCharacter, {3, 0}},
+      {"mizu", Key::kReadingOrMeaning, {0}},
+      {"sui", Key::kReadingOrMeaning, {0, 1}},  // ON of both, most frequent first
+      {"SUI ", Key::kReadingOrMeaning, {0, 1}},
+      {"すい", Key::kReadingOrMeaning, {0, 1}},
+      {"スイ", Key::kReadingOrMeaning, {0, 1}},
+      {"water", Key::kReadingOrMeaning, {0}},  // a whole word: not "waterfall"
+      {"waterfall", Key::kReadingOrMeaning, {2}},
+      {"blow", Key::kReadingOrMeaning, {1}},
+      {"kan", Key::kReadingOrMeaning, {4}},  // the pending n is a kana
+      {"4", Key::kStrokes, {0, 3}},
+      {"13", Key::kStrokes, {2}},
+      {"xyz", Key::kReadingOrMeaning, {}},
+      {"  ", Key::kNothing, {}},
+      {"漢", Key::kNothing, {}},  // a kanji the data set lacks
+  };
+  const KanjiSearch search(records, facts, FullJisTable());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.query);
+    const KanjiSearch::Result result = search.Find(Utf16(c.query));
+    EXPECT_EQ(result.key, c.key);
+    EXPECT_EQ(result.matches, c.matches);
+    EXPECT_TRUE(result.unavailable.empty());
+  }
+}
+
+TEST_F(DataFilesTest, KanjiFactsFileLoadsGoodFilesAndRefusesDamagedOnesWithoutChangingAnything) {
+  JisTable jis;
+  jis.Insert(0x3021, 0x4E9C);
+  const std::string header = std::string(kKanjiFactsHeader) + "\n# a comment\n";
+  const struct {
+    const char* name;
+    std::string text;
+    FactsLoad expected;
+  } cases[] = {
+      {"good", header + "4E9C\t7\t1509\t1\t1\t8\n", FactsLoad::kLoaded},
+      {"last line without line feed", header + "4e9c\t7\t0\t0\t1\t0", FactsLoad::kLoaded},
+      {"other header", "# Veltrane kanji facts 2\n4E9C\t7\t1509\t1\t1\t8\n", FactsLoad::kDamaged},
+      {"field missing", header + "4E9C\t7\t1509\t1\t1\n", FactsLoad::kDamaged},
+      {"field too many", header + "4E9C\t7\t1509\t1\t1\t8\t0\n", FactsLoad::kDamaged},
+      {"not a number", header + "4E9C\tseven\t1509\t1\t1\t8\n", FactsLoad::kDamaged},
+      {"JLPT level 5", header + "4E9C\t7\t1509\t5\t1\t8\n", FactsLoad::kDamaged},
+      {"kanji not in the table", header + "6C34\t4\t223\t4\t85\t1\n", FactsLoad::kDamaged},
+      {"cut short", header + "4E9C\t7\t15", FactsLoad::kDamaged},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBytes(dir / kKanjiFactsFileName, c.text);
+    std::vector<KanjiFacts> facts(1);  // stays as it is unless the file loads
+    std::string message;
+    EXPECT_EQ(LoadKanjiFacts(dir / kKanjiFactsFileName, jis, facts, message), c.expected);
+    if (c.expected == FactsLoad::kLoaded) {
+      ASSERT_EQ(facts.size(), 1u);
+      EXPECT_EQ(facts[0].code, 0x3021);
+      EXPECT_EQ(facts[0].strokes, 7);
+    } else {
+      EXPECT_EQ(facts.size(), 1u);
+      EXPECT_EQ(facts[0].code, 0);
+      EXPECT_NE(message.find("damaged (line "), std::string::npos) << message;
+    }
+  }
+  std::vector<KanjiFacts> facts;
+  std::string message;
+  EXPECT_EQ(LoadKanjiFacts(dir / "none.dat", jis, facts, message), FactsLoad::kMissing);
+  EXPECT_NE(message.find("missing"), std::string::npos);
+}
+
+// A kanji the file lacks keeps its code and its record's grade, when that is a grade.
+TEST(KanjiFactsFileTest, FactsForDataSetLineTheLoadedFactsUpWithTheDataSet) {
+  std::vector<KanjiRecord> kanji(4);
+  const std::uint16_t codes[][2] = {{0x306C, 1}, {0x3021, 9}, {0x306D, 9}, {0x306E, 10}};
+  for (std::size_t i = 0; i < kanji.size(); ++i) {
+    std::tie(kanji[i].code, kanji[i].grade) = std::pair(codes[i][0], codes[i][1]);
+  }
+  const std::vector<KanjiFacts> facts = FactsForDataSet(kanji, {{0x3021, 7}, {0x306C, 1}});
+  ASSERT_EQ(facts.size(), 4u);
+  EXPECT_EQ(std::tuple(facts[0].code, facts[0].strokes, facts[1].strokes),
+            std::tuple(0x306C, 1, 7));
+  EXPECT_EQ(std::tuple(facts[2].code, facts[2].strokes, facts[2].grade), std::tuple(0x306D, 0, 9));
+  EXPECT_EQ(facts[3].grade, 0);
+}
+
+struct Typed {
+  CodeString kana;  // all outputs joined
+  std::string pending;
+};
+
+Typed Type(RomajiConverter& converter, const std::string& letters) {
+  char pendingOut[5] = "junk";
+  Typed typed;
+  for (char c : letters) {
+    const CodeString out = converter.AddLetter(c, pendingOut);
+    typed.kana.units.insert(typed.kana.units.end(), out.units.begin(), out.units.end());
+  }
+  typed.pending = pendingOut;
+  EXPECT_EQ(typed.pending, converter.pending);
+  return typed;
+}
+
+TEST(RomajiConverterTest, WholeInputs) {
+  const struct {
+    const char* romaji;
+    CodeString kana;
+    const char* pending;
+    bool katakana = false;
+  } cases[] = {
+      {"kka", {0x2443, 0x242B}, ""},          {"nna", {0x2473, 0x2422}, ""},
+      {"shinbun", {0x2437, 0x2473, 0x2456}, "n"}, {"kon'ya", {0x2433, 0x2473, 0x2464}, ""},
+      {"matcha", {0x245E, 0x2443, 0x2441, 0x2463}, ""}, {"xtsu", {0x2443}, ""},
+      {"nya", {0x244B, 0x2463}, ""},          {"nka", {0x2473, 0x242B}, ""},
+      {"KA", {}, "KA"},                       {"bcdf", {}, "f"},
+      {"bcda", {0x2422}, ""},                 {"qqq", {0x2443, 0x2443}, "q"},
+      {"ka1 ", {0x242B}, ""},                 {"ji", {0x2438}, ""},
+      {"zi", {}, "zi"},                       {"fu", {0x2455}, ""},
+      {"dzu", {0x2445}, ""},                  {"onna", {0x242A, 0x2473, 0x2422}, ""},
+      {"tsu", {0x2444}, ""},                  {"ka", {0x252B}, "", true},
+      {"nn", {0x2573}, "", true},             {"kk", {0x2543}, "k", true},
+      {"kyo", {0x252D, 0x2567}, "", true},    {"qwrtzpqwrtzpxcvbnmlkjhgfds", {}, "ds"},
+      {"n", {}, "n", true},                   {"ky", {}, "ky"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.romaji);
+    RomajiConverter converter;
+    converter.katakana = c.katakana;
+    const Typed typed = Type(converter, c.romaji);
+    EXPECT_EQ(typed.kana, c.kana);
+    EXPECT_EQ(typed.pending, c.pending);
+    // Flush turns only a lone n into kana.
+    char pending[5] = "junk";
+    const CodeString n(static_cast<std::uint16_t>(c.katakana ? 0x2573 : 0x2473));
+    EXPECT_EQ(converter.Flush(pending), typed.pending == "n" ? n : CodeString());
+    EXPECT_STREQ(pending, "");
+    EXPECT_EQ(converter.pendingLength, 0);
+  }
+}
+
+TEST(RomajiConverterTest, RefusedCharactersLeavePendingAloneBackspaceAndResetRemoveIt) {
+  char pendingOut[5] = "ky";  // as the display shows it
+  RomajiConverter converter;
+  Type(converter, "ky");
+  for (char c : std::string("1 -\t\x80")) {
+    EXPECT_TRUE(converter.AddLetter(c, pendingOut).empty());
+  }
+  EXPECT_STREQ(pendingOut, "ky");
+  EXPECT_EQ(converter.pendingLength, 2);
+  EXPECT_TRUE(converter.Backspace(pendingOut));
+  EXPECT_STREQ(pendingOut, "k");
+  EXPECT_TRUE(converter.Backspace(pendingOut));
+  EXPECT_FALSE(converter.Backspace(pendingOut));
+  EXPECT_STREQ(pendingOut, "");
+
+  Type(converter, "ky");
+  converter.Reset(pendingOut);
+  EXPECT_STREQ(pendingOut, "");
+  EXPECT_EQ(converter.pendingLength, 0);
+}
 
 const std::string kTwoKanji =
     "一\t1\tイチ／イツ\tひと／ひと（つ）\tone\r\n食\t2\tショク\tた（べる）／く（う）\teat, food";
@@ -202,16 +520,10 @@ TEST_F(DataFilesTest, EveryRequiredFileIsRefusedWithItsOwnMessage) {
       system, [&] { database.LoadKanjiFile(); }, kKanjiReadFailure, kFileErrorCaption);
 }
 
-// Records messages and, unlike the real program, returns from EndProcess.
-class ReturningSystem : public System {
+// Unlike the real program, returns from EndProcess.
+class ReturningSystem : public FakeSystem {
  public:
-  void ShowMessage(const std::string& text, const std::string& caption, WindowHandle,
-                   MessageIcon) override {
-    messages.push_back(caption + ": " + text);
-  }
   void EndProcess(int exitCode) override { exitCodes.push_back(exitCode); }
-
-  std::vector<std::string> messages;
   std::vector<int> exitCodes;
 };
 
@@ -220,8 +532,8 @@ TEST_F(DataFilesTest, LoadAllStopsAtTheFirstFaultEvenWhenEndingTheProcessReturns
   KanjiDatabase data(FullJisTable(), returning, dir.path());
   WriteExamples("broken\r\n");
   data.LoadAll();  // no kanji file
-  EXPECT_EQ(returning.messages,
-            (std::vector<std::string>{"Veltrane File Error: Could not open the kanji data file."}));
+  ASSERT_EQ(returning.messages.size(), 1u);
+  EXPECT_EQ(returning.messages[0].text, "Could not open the kanji data file.");
   EXPECT_EQ(returning.exitCodes, (std::vector<int>{-1}));
 
   WriteKanji("一\t1\tイチ\tひと\tone");
@@ -229,7 +541,7 @@ TEST_F(DataFilesTest, LoadAllStopsAtTheFirstFaultEvenWhenEndingTheProcessReturns
   returning.messages.clear();
   data.LoadAll();  // the examples file fails; the sentences file is not read
   ASSERT_EQ(returning.messages.size(), 1u);
-  EXPECT_EQ(returning.messages[0], std::string("Veltrane File Error: ") + kExamplesReadFailure);
+  EXPECT_EQ(returning.messages[0].text, kExamplesReadFailure);
   EXPECT_FALSE(data.sentenceFile.is_open());
 }
 
@@ -278,34 +590,15 @@ TEST_F(DataFilesTest, SentenceIndexListsEveryListedWordWithTheOffsetsOfItsSenten
   EXPECT_EQ(database.sentenceIndex.size(), 6u);
 }
 
-TEST_F(DataFilesTest, MissingSentenceFileGivesAnEmptyIndexQuietly) {
+TEST_F(DataFilesTest, ReadSentenceReadsBothTextsUpToTheEndOfTheLineOrFile) {
+  // A missing file gives an empty index quietly, and sentences read empty.
   database.LoadSentencesFile();
-  EXPECT_TRUE(database.sentenceIndex.empty());
-  EXPECT_FALSE(database.sentenceFile.is_open());
+  EXPECT_TRUE(database.sentenceIndex.empty() && !database.sentenceFile.is_open());
   CodeString japanese{1};
   std::string english = "x";
   database.ReadSentence(8, japanese, english);
   EXPECT_TRUE(japanese.empty() && english.empty());
-  EXPECT_TRUE(system.messages.empty());
-}
 
-TEST_F(DataFilesTest, SentenceWordLineTagWithoutSpaceIsFatal) {
-  const struct {
-    const char *content, *message;
-  } cases[] = {
-      // The tab is unit 31 after the mark: byte 0x40.
-      {"A: 彼は学生です。\tHe is a student.\r\nB:\t彼\r\n", "40    9"},
-      {"A: 一\tOne.\r\nB: 一\r\nA: 二\tTwo.\r\nBBBB 二\r\n", "3e   42"},
-  };
-  for (const auto& c : cases) {
-    WriteSentences(c.content);
-    ExpectFatal(
-        system, [&] { database.LoadSentencesFile(); },
-        std::string("Problem with sentence file: ") + c.message, "ERROR");
-  }
-}
-
-TEST_F(DataFilesTest, ReadSentenceReadsBothTextsUpToTheEndOfTheLineOrFile) {
   const char* const content =
       "A: 犬\r\n"  // no tab: the text ends at the CR
       "B: 犬\r\n"
@@ -313,9 +606,6 @@ TEST_F(DataFilesTest, ReadSentenceReadsBothTextsUpToTheEndOfTheLineOrFile) {
   WriteSentences(content);
   database.LoadSentencesFile();
   ASSERT_TRUE(system.messages.empty());
-  CodeString japanese;
-  std::string english;
-
   database.ReadSentence(8, japanese, english);
   EXPECT_EQ(std::pair(japanese, english), std::pair(Units("犬"), std::string()));
   EXPECT_EQ(database.sentenceFile.tellg(), 8 + 2 * 2);  // left just after the CR
@@ -333,23 +623,35 @@ TEST_F(DataFilesTest, ReadSentenceReadsBothTextsUpToTheEndOfTheLineOrFile) {
   EXPECT_EQ(english, "A cat");
 }
 
-TEST_F(DataFilesTest, GarbageSentenceFileNeverHangs) {
+// A word line whose tag lacks its space is fatal, naming the byte offset and the unit; any other
+// damage never hangs: the file loads, or fails with the same caption.
+TEST_F(DataFilesTest, DamagedSentenceFileIsFatalWithThePlaceOrLoadsButNeverHangs) {
   using namespace std::string_literals;
-  std::vector<std::string> cases = GarbageFiles();
-  cases.push_back("\xFF\xFE"s + std::string(300000, ' '));     // one huge line of spaces
-  cases.push_back("\xFF\xFE#\0"s + std::string(300000, 'x'));  // a comment that never ends
-  cases.push_back(
-      "\xFF\xFE"
-      "A\0:\0 \0x\0\r\0\n\0B\0:\0 \0"s +
-      std::string(300000, 'y'));  // one huge word
-  for (const std::string& content : cases) {
+  std::vector<std::pair<std::string, const char*>> cases = {
+      // The tab is unit 31 after the mark: byte 0x40.
+      {Utf16FileBytes("A: 彼は学生です。\tHe is a student.\r\nB:\t彼\r\n"), "40    9"},
+      {Utf16FileBytes("A: 一\tOne.\r\nB: 一\r\nA: 二\tTwo.\r\nBBBB 二\r\n"), "3e   42"},
+  };
+  for (const std::string& garbage : GarbageFiles()) cases.emplace_back(garbage, nullptr);
+  cases.emplace_back("\xFF\xFE"s + std::string(300000, ' '), nullptr);  // one huge line of spaces
+  cases.emplace_back("\xFF\xFE#\0"s + std::string(300000, 'x'), nullptr);  // an endless comment
+  cases.emplace_back("\xFF\xFE"
+                     "A\0:\0 \0x\0\r\0\n\0B\0:\0 \0"s +
+                         std::string(300000, 'y'),
+                     nullptr);  // one huge word, last
+  for (const auto& [content, place] : cases) {
     WriteBytes(dir / KanjiDatabase::kSentencesFileName, content);
+    const auto load = [&] { database.LoadSentencesFile(); };
+    if (place != nullptr) {
+      ExpectFatal(system, load, std::string("Problem with sentence file: ") + place, "ERROR");
+      continue;
+    }
+    system.messages.clear();
     try {
-      database.LoadSentencesFile();
+      load();
     } catch (const ProcessEnded&) {
       ASSERT_EQ(system.messages.size(), 1u);
       EXPECT_EQ(system.messages[0].caption, "ERROR");
-      system.messages.clear();
     }
   }
   // The huge word is kept whole: 150000 units "yy".
@@ -376,14 +678,13 @@ class ExampleQueriesTest : public DataFilesTest {
     ASSERT_TRUE(system.messages.empty());
   }
 
-  static std::vector<CodeString> Words(const std::vector<ExampleRecord>& examples) {
-    std::vector<CodeString> words;
-    for (const ExampleRecord& example : examples) words.push_back(example.word);
-    return words;
-  }
-  static std::vector<CodeString> WordsOf(const std::vector<const char*>& utf8) {
-    std::vector<CodeString> words;
-    for (const char* word : utf8) words.push_back(Codes(word));
+  // The words of examples as UTF-8, one space between them.
+  static std::string Words(const std::vector<ExampleRecord>& examples) {
+    std::string words;
+    for (const ExampleRecord& example : examples) {
+      const std::vector<std::uint16_t>& units = example.word.units;
+      words += (words.empty() ? "" : " ") + Utf8(JisString(units.begin(), units.end()));
+    }
     return words;
   }
 
@@ -396,16 +697,15 @@ class ExampleQueriesTest : public DataFilesTest {
 
 TEST_F(ExampleQueriesTest, ContainingListsEachHolderOnceLargestWeightFirst) {
   // 一日 and 一つ share weight 30 and keep their file order.
-  EXPECT_EQ(Words(Containing("一")),
-            WordsOf({"一人", "一杯", "一日", "一つ", "一一", "一寸", "寸一"}));
-  EXPECT_EQ(Words(Containing("人")), WordsOf({"二人", "一人"}));
+  EXPECT_EQ(Words(Containing("一")), "一人 一杯 一日 一つ 一一 一寸 寸一");
+  EXPECT_EQ(Words(Containing("人")), "二人 一人");
   EXPECT_TRUE(Containing("三").empty());
   // Of those, the special reading lists irregular and marked examples.
   std::vector<ExampleRecord> out{ExampleRecord()};
   database.ExamplesWithSpecialReading(Codes("一")[0], Containing("一"), out);
-  EXPECT_EQ(Words(out), WordsOf({"一人", "一寸"}));  // 寸一 is special for 寸, not for 一
+  EXPECT_EQ(Words(out), "一人 一寸");  // 寸一 is special for 寸, not for 一
   database.ExamplesWithSpecialReading(Codes("寸")[0], Containing("寸"), out);
-  EXPECT_EQ(Words(out), WordsOf({"寸一"}));
+  EXPECT_EQ(Words(out), "寸一");
 }
 
 TEST_F(ExampleQueriesTest, ForReadingMatchesThePartOfTheFirstOccurrence) {
@@ -414,22 +714,22 @@ TEST_F(ExampleQueriesTest, ForReadingMatchesThePartOfTheFirstOccurrence) {
     const char* kanji;
     const char* reading;
     int kind;
-    std::vector<const char*> words;
+    const char* words;
   } cases[] = {
-      {"katakana ON reading against hiragana parts", "一", "イチ", -1, {"一杯", "一日", "寸一"}},
-      {"ON-only part is not a KUN match", "一", "いち", 1, {"一杯", "寸一"}},
-      {"KUN-only part", "一", "ひと", 1, {"一つ", "一一"}},
-      {"KUN-only part is not an ON match", "一", "ひと", -1, {"一一"}},
-      {"the dictionary reading in parentheses is compared", "杯", "ハイ", -1, {"一杯"}},
-      {"the sound in the word is not", "杯", "パイ", -1, {}},
-      {"a special part is not plain text", "一", "すん", -1, {}},
+      {"katakana ON reading against hiragana parts", "一", "イチ", -1, "一杯 一日 寸一"},
+      {"ON-only part is not a KUN match", "一", "いち", 1, "一杯 寸一"},
+      {"KUN-only part", "一", "ひと", 1, "一つ 一一"},
+      {"KUN-only part is not an ON match", "一", "ひと", -1, "一一"},
+      {"the dictionary reading in parentheses is compared", "杯", "ハイ", -1, "一杯"},
+      {"the sound in the word is not", "杯", "パイ", -1, ""},
+      {"a special part is not plain text", "一", "すん", -1, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const KanjiCode k = Codes(c.kanji)[0];
     std::vector<ExampleRecord> out{ExampleRecord()};
     database.ExamplesForReading(Codes(c.reading), k, c.kind, Containing(c.kanji), out);
-    EXPECT_EQ(Words(out), WordsOf(c.words));
+    EXPECT_EQ(Words(out), c.words);
   }
 }
 
@@ -449,7 +749,7 @@ TEST_F(ExampleQueriesTest, SelectiveQueriesSkipExamplesTheyCannotPlace) {
   const KanjiCode k = Codes("一")[0];
   std::vector<ExampleRecord> out;
   database.ExamplesForReading(Codes("いち"), k, -1, in, out);
-  EXPECT_EQ(Words(out), WordsOf({"一"}));
+  EXPECT_EQ(Words(out), "一");
   EXPECT_EQ(out[0].readingParts, in[3].readingParts);
   database.ExamplesWithSpecialReading(k, in, out);
   EXPECT_TRUE(out.empty());
