@@ -82,12 +82,9 @@ TEST_F(CommandHandlerTest, EachCommandCallsTheDrillsAndWindowsInOrder) {
        "fillIn.NextCard; show 3; hide 2; focus 3; repaint 3"},
       {C::kCmdReadings, kFillInWindow, F, true, R,
        "readings.NextCard; show 2; hide 3; focus 2; repaint 2"},
-      {C::kCmdUserGuide, kMainWindow, R, true, R, "guide"},
       {C::kCmdIntroduce, kMainWindow, F, true, F, "repaint 3"},
       {C::kCmdOptions, kMainWindow, F, true, F, "options; focus 3; repaint 3"},
       {C::kCmdStudyList, kMainWindow, F, true, F, "study list; focus 3"},
-      {C::kCmdShowNotes, kMainWindow, R, true, R, "notes"},
-      {C::kCmdProgress, kFillInWindow, F, true, F, "progress"},
       {C::kCmdDecreaseMasteryLevel, kMainWindow, F, true, F, "fillIn.DecreaseMasteryLevel"},
       {900, kReadingsWindow, R, false, R, "readings.OnCommand 900; repaint 2"},
       {1000, kFillInWindow, F, false, F, "fillIn.OnCommand 1000; repaint 3"},
@@ -112,21 +109,6 @@ TEST_F(CommandHandlerTest, EachCommandCallsTheDrillsAndWindowsInOrder) {
   }
 }
 
-TEST_F(CommandHandlerTest, ExitSavesTheNoteBeingEditedThenQuits) {
-  AddKanji("日", {Reading("ニチ")}, {Reading("ひ")});
-  profile.ShowNote(Code("日"));
-  notesWindow.text = u"edited";
-
-  EXPECT_TRUE(commands.HandleCommand(kMainWindow, CommandHandler::kCmdExit));
-
-  EXPECT_EQ(log, Log{"quit"});
-  EXPECT_EQ(std::u16string(profile.notes[0].text.data()), u"edited");
-  const std::string saved = ReadBytes(dir / UserProfile::kNotesFileName);
-  const std::string edited{'e', 0, 'd', 0, 'i', 0, 't', 0, 'e', 0, 'd', 0};
-  EXPECT_NE(saved.find(edited), std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists(dir / UserProfile::kProfileFileName));
-}
-
 TEST(StrokeOrderModelTest, WindowGoesBesideTheMainWindowInsideTheScreen) {
   const Rect screen{0, 0, 1920, 1080};
   const struct {
@@ -144,7 +126,6 @@ TEST(StrokeOrderModelTest, WindowGoesBesideTheMainWindowInsideTheScreen) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(StrokeOrderModel::Placement(c.main, screen, 300, 320), c.expected);
   }
-  EXPECT_NE(StrokeOrderModel::MissingFontText().find("fonts-kanjistrokeorders"), std::string::npos);
 }
 
 }  // namespace
