@@ -203,7 +203,8 @@ TEST_F(ReadingsTest, TypingEditsTheAnswerAndEmptyOrDisabledKeysCountNothing) {
   EXPECT_EQ(Progress("日").masteryLevel, 0);
 }
 
-TEST_F(ReadingsTest, StudyAndMasteredEndTheCardWithoutScore) {
+// Mastered and lowering the level are scored and recorded in the study tests.
+TEST_F(ReadingsTest, StudyEndsTheCardWithoutScoreAndLoweringTheLevelRepaints) {
   Start();
   Type(drill, "ni");
   drill.OnKeyDown(vk::kF8);
@@ -211,16 +212,9 @@ TEST_F(ReadingsTest, StudyAndMasteredEndTheCardWithoutScore) {
   EXPECT_EQ(std::tuple(drill.meaningsRevealed, drill.scoreShown), std::tuple(true, false));
   EXPECT_FLOAT_EQ(Progress("日").score, 50.0f);
   EXPECT_TRUE(buttons.Enabled(Drill::CmdNext));
-
-  drill.OnKeyDown(vk::kF9);
-  drill.OnCommand(Drill::CmdMastered);
-  EXPECT_EQ(std::tuple(Progress("日").masteryLevel, Progress("日").score), std::tuple(1, 100.0f));
-  drill.OnKeyDown(vk::kF5);  // promotes again
-  EXPECT_EQ(Progress("日").masteryLevel, 2);
   windows.repainted.clear();
-  for (int i = 0; i < 3; ++i) drill.DecreaseMasteryLevel();
-  EXPECT_EQ(Progress("日").masteryLevel, 0);  // stops at zero
-  EXPECT_EQ(windows.repainted.size(), 3u);
+  drill.DecreaseMasteryLevel();  // already zero: nothing falls, the face is still repainted
+  EXPECT_EQ(windows.repainted, std::vector<WindowHandle>{kReadingsWindow});
 }
 
 // Enter as Next and the button's label are shared with fill-in and tested there.
@@ -397,7 +391,6 @@ TEST_F(FillInTest, CardsEndWithOneSoundAndTheirScore) {
     const char* scoreText;
     float scoreAfter;
   } cases[] = {
-      {{"a", "i", "nichi"}, false, "Score: +0.250%", 50.25f},
       {{"nichi"}, true, "Score: +0.750%", 50.0f},  // without mastery effect it only shows
       {{"a", "i", "u"}, false, "Score: -0.750%", 49.25f},
   };
