@@ -716,7 +716,6 @@ TEST(MissReasonTest, FillInAnswersAgainstTheWordAndTheKanjisOtherReadings) {
             "Right reading, wrong script. Type it in hiragana.");
 }
 
-
 class GlyphFontTest : public DrillTest {
  protected:
   RecordingPainter painter;
