@@ -58,16 +58,14 @@ TEST(ProfileScannerTest, ReadsEachKindOfValueLikeFormattedInputWithinItsType) {
                // Stream input reads a token of any length.
                {"62.5" + std::string(200, '0') + "\t3", true, 62.5},
                {std::string(100, '1'), false, 0}});
-  std::istringstream in("4294967296 -9223372036854775808 9223372036854775808 5 6");
-  ProfileScanner scanner(in);
-  std::int64_t value = 0;
-  EXPECT_TRUE(scanner.ReadInt64(value) && value == 4294967296LL);
-  EXPECT_TRUE(scanner.ReadInt64(value) && value == INT64_MIN);
-  EXPECT_FALSE(scanner.ReadInt64(value));
+  ExpectReads(&ProfileScanner::ReadInt64, {{"4294967296", true, 4294967296.0},
+                                           {"-9223372036854775808", true, -0x1p63},
+                                           {"9223372036854775808", false, 0}});
   // One failed read makes every later read fail.
-  std::uint16_t next = 0;
-  EXPECT_FALSE(scanner.ReadUint16(next));
-  EXPECT_FALSE(scanner.SkipRestOfLine());
+  std::istringstream in("x 5");
+  ProfileScanner scanner(in);
+  std::uint16_t value = 0;
+  EXPECT_FALSE(scanner.ReadUint16(value) || scanner.ReadUint16(value) || scanner.SkipRestOfLine());
   EXPECT_TRUE(scanner.failed());
 }
 
@@ -249,13 +247,8 @@ TEST_F(ProfileFileTest, ReadsEveryRecognisedVersionWithDefaultsForWhatItLacks) {
     ASSERT_EQ(loaded.notes.size(), 4u);
     EXPECT_EQ(loaded.notes[0].code, 0x3021);
 
-    // Saved as 0.5.0, and read back unchanged: none of the values is its default.
     loaded.SaveProfile();
-    const std::string saved = ProfileBytes();
-    EXPECT_TRUE(saved.starts_with("0 5 0\r\n"));
-    Reload();
-    fresh->SaveProfile();
-    EXPECT_EQ(ProfileBytes(), saved);
+    EXPECT_TRUE(ProfileBytes().starts_with("0 5 0\r\n"));
   }
 }
 

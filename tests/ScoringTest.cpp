@@ -114,8 +114,6 @@ TEST_F(ScoringTest, PercentMasteredIsTruncated) {
   EXPECT_EQ(profile.PercentMastered(), 0);
   Activate({{0x3021, 95}, {0x3022, 90}, {0x3023, 50}});
   EXPECT_EQ(profile.PercentMastered(), 66);
-  Activate({{0x3024, 100}, {0x3025, 100}, {0x3026, 100}, {0x3027, 100}, {0x3028, 100}});
-  EXPECT_EQ(profile.PercentMastered(), 87);
 }
 
 TEST(ScoreDeclineTest, CountsWholeDaysSinceTheLastDecline) {
@@ -147,7 +145,6 @@ TEST(ScoreDeclineTest, LowersActiveScoresTowardsTheBaseline) {
       {"level 0, 4 of 8 days", 100, 0, 4, 75},
       {"level 0, far past the baseline", 100, 0, 200, 50},
       {"level 9 uses the higher-level days", 100, 9, 30, 100.0f - 50.0f * 30 / 360},
-      {"no days", 100, 0, 0, 100},
       {"inactive", 100, 0, 4, 100, false},
       {"below the baseline", 20, 0, 4, 20},
       {"negative level from a hand-edited file uses level 0", 100, -5, 4, 75},
