@@ -170,7 +170,7 @@ TEST_F(StudyHistoryTest, UnusableFilesStopRecordingWithOneMessageAndAreNeverLost
   }
 }
 
-TEST_F(StudyHistoryTest, AFileLockedByAnotherProcessStopsRecordingButStaysInPlace) {
+TEST_F(StudyHistoryTest, AFileLockedByAnotherProgramStopsRecordingButStaysInPlace) {
   MakeHistory(1);
   sqlite3* other = nullptr;
   sqlite3_open(File().c_str(), &other);
