@@ -210,7 +210,7 @@ TEST_F(StudyHistoryTest, AFolderOrDiskThatTakesNoWritesStopsRecording) {
 // pauses after each card, as a learner does, so that the steady one is never kept from the lock
 // for the whole busy timeout however loaded the machine is.
 TEST_F(StudyHistoryTest, TwoRecordersAtOnceKeepEveryRowAndAKilledOneLosesAtMostItsLastCard) {
-  constexpr int kCards = 150;
+  constexpr int kCards = 300;
   const pid_t steady = Spawn([this] {
     FakeSystem childSystem;
     StudyHistory history(dir.path(), childSystem);
@@ -232,7 +232,7 @@ TEST_F(StudyHistoryTest, TwoRecordersAtOnceKeepEveryRowAndAKilledOneLosesAtMostI
   });
   close(acks[1]);
   std::int64_t last = start - 1;
-  for (int seen = 0; seen < 100 && read(acks[0], &last, sizeof last) == sizeof last;) ++seen;
+  for (int seen = 0; seen < 250 && read(acks[0], &last, sizeof last) == sizeof last;) ++seen;
   kill(killed, SIGKILL);
   while (read(acks[0], &last, sizeof last) == sizeof last) continue;
   close(acks[0]);
