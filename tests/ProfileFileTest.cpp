@@ -503,14 +503,6 @@ class KanjiNotesTest : public StudyTest {
   void SetUp() override { AddKanji({0x3021, 0x3022, 0x3023}); }
   std::string NotesBytes() { return ReadBytes(dir / UserProfile::kNotesFileName); }
   std::u16string TextOf(const KanjiNote& note) { return std::u16string(note.text.data()); }
-  // Each note's code and text, "-" for a note without buffer.
-  std::vector<std::pair<KanjiCode, std::u16string>> Listing() {
-    std::vector<std::pair<KanjiCode, std::u16string>> listing;
-    for (const KanjiNote& n : profile.notes) {
-      listing.emplace_back(n.code, n.HasText() ? TextOf(n) : u"-");
-    }
-    return listing;
-  }
 };
 
 // Texts read are ended inside their buffer; an empty one gives no buffer at all.
@@ -520,8 +512,13 @@ TEST_F(KanjiNotesTest, ReadsRecordsInFileOrderAndAddsTheKanjiTheyLack) {
              Le16(3) + Le16(0x3022) + Le16(1) + TextField(full + u'b') + Le16(0x7777) + Le16(5) +
                  TextField(u"old code") + Le16(0x3021) + Le16(1) + TextField(u"", 'z'));
   profile.LoadNotesFile();
-  EXPECT_EQ(Listing(), (std::vector<std::pair<KanjiCode, std::u16string>>{
-                           {0x3022, full}, {0x7777, u"old code"}, {0x3021, u"-"}, {0x3023, u"-"}}));
+  // Each note's code and text, "-" for a note without buffer.
+  std::vector<std::pair<KanjiCode, std::u16string>> listing;
+  for (const KanjiNote& n : profile.notes) {
+    listing.emplace_back(n.code, n.HasText() ? TextOf(n) : u"-");
+  }
+  EXPECT_EQ(listing, (decltype(listing){
+                         {0x3022, full}, {0x7777, u"old code"}, {0x3021, u"-"}, {0x3023, u"-"}}));
   EXPECT_TRUE(system.messages.empty());
   profile.ShowNote(0x3022);
   EXPECT_EQ(notesWindow.text.size(), NotesWindow::kMaxTextUnits);

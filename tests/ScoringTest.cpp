@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <set>
+#include <tuple>
 
 #include "study/ScoreDecline.h"
 #include "tests/StudyFixture.h"
@@ -25,10 +26,6 @@ class ScoringTest : public StudyTest {
     random.Seed(2024);
   }
   KanjiProgress& Entry() { return *profile.FindProgress(kKanji); }
-  void Set(float score, std::int16_t level) {
-    Entry().score = score;
-    Entry().masteryLevel = level;
-  }
   KanjiCode Select() { return profile.SelectNextKanji(false, false); }
 };
 
@@ -83,7 +80,7 @@ TEST_F(ScoringTest, ScoreChangesClampScoreAndLevelAndMoveTheLevelAcrossTheThresh
     profile.settings.scoreInertia = c.inertia;
     profile.settings.masteryJumpsTo100 = c.jumps;
     profile.settings.revealDropsMasteryLevel = c.step != kRevealKeepingLevels;
-    Set(c.score, c.level);
+    std::tie(Entry().score, Entry().masteryLevel) = std::tuple(c.score, c.level);
     const auto result = static_cast<std::int16_t>(c.step == kAdjust ? 0 : c.delta);
     for (int i = 0; i < c.times; ++i) {
       if (c.step == kCard) profile.RecordCardResult(kKanji, result);
