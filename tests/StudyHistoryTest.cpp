@@ -170,32 +170,16 @@ TEST_F(StudyHistoryTest, UnusableFilesStopRecordingWithOneMessageAndAreNeverLost
   }
 }
 
-TEST_F(StudyHistoryTest, AFileLockedByAnotherProcessStopsRecordingButStaysInPlace) {
+TEST_F(StudyHistoryTest, AFileLockedByAnotherProgramStopsRecordingButStaysInPlace) {
   MakeHistory(1);
-  int toParent[2], toChild[2];
-  ASSERT_EQ(pipe(toParent), 0);
-  ASSERT_EQ(pipe(toChild), 0);
-  const pid_t child = fork();
-  if (child == 0) {
-    close(toChild[1]);
-    sqlite3* db = nullptr;
-    sqlite3_open(File().c_str(), &db);
-    sqlite3_exec(db, "BEGIN IMMEDIATE; DELETE FROM reviews;", nullptr, nullptr, nullptr);
-    char byte = 1;
-    if (write(toParent[1], &byte, 1) != 1 || read(toChild[0], &byte, 1) < 0) _exit(1);
-    _exit(0);  // the transaction dies with the process
-  }
-  close(toChild[0]);
-  char byte;
-  ASSERT_EQ(read(toParent[0], &byte, 1), 1);
+  sqlite3* other = nullptr;
+  sqlite3_open(File().c_str(), &other);
+  sqlite3_exec(other, "BEGIN IMMEDIATE; DELETE FROM reviews;", nullptr, nullptr, nullptr);
   {
     StudyHistory history(dir.path(), system);
     EXPECT_TRUE(GaveUpSaying(history, system, "locked by another program"));
   }
-  close(toChild[1]);
-  waitpid(child, nullptr, 0);
-  close(toParent[0]);
-  close(toParent[1]);
+  sqlite3_close(other);  // the other program ends without committing
   StudyHistory again(dir.path(), system);
   EXPECT_EQ(again.ReadReviews().size(), 1u);
 }
@@ -222,7 +206,9 @@ TEST_F(StudyHistoryTest, AFolderOrDiskThatTakesNoWritesStopsRecording) {
   EXPECT_TRUE(Succeeded(Spawn(cannotWrite, true))) << "read-only folder without a history";
 }
 
-// One recorder records steadily while another is killed partway through its cards.
+// One recorder records steadily while another is killed partway through its cards. The killed one
+// pauses after each card, as a learner does, so that the steady one is never kept from the lock
+// for the whole busy timeout however loaded the machine is.
 TEST_F(StudyHistoryTest, TwoRecordersAtOnceKeepEveryRowAndAKilledOneLosesAtMostItsLastCard) {
   constexpr int kCards = 300;
   const pid_t steady = Spawn([this] {
@@ -241,6 +227,7 @@ TEST_F(StudyHistoryTest, TwoRecordersAtOnceKeepEveryRowAndAKilledOneLosesAtMostI
     StudyHistory history(dir.path(), childSystem);
     for (std::int64_t i = start;; ++i) {
       if (history.Record(Card(i)) == 0 || write(acks[1], &i, sizeof i) != sizeof i) return false;
+      usleep(2000);
     }
   });
   close(acks[1]);
@@ -323,9 +310,6 @@ TEST_F(ReviewRecordingTest, EveryCardEndOfBothDrillsMapsToOneOutcome) {
       {"left open for the next card", false, [](Drill& d) { Answer(d, "nichi"), d.NextCard(); },
        {}, 0, 0, 0},
       {"right first answer", true, [](Drill& d) { Answer(d, "nichi"); }, {O::Right}, 1.5f, 1, 0},
-      {"right third answer", true,
-       [](Drill& d) { Answer(d, "ka"), Answer(d, "ki"), Answer(d, "nichi"); }, {O::Right}, 0.5f,
-       3, 2},
       {"three wrong answers", true,
        [](Drill& d) { Answer(d, "ka"), Answer(d, "ki"), Answer(d, "ku"); }, {O::Wrong}, -1.5f, 3,
        3},
@@ -333,9 +317,6 @@ TEST_F(ReviewRecordingTest, EveryCardEndOfBothDrillsMapsToOneOutcome) {
       {"Decrease Mastery Level, only while the level falls", true,
        [](Drill& d) { d.DecreaseMasteryLevel(), d.DecreaseMasteryLevel(); }, {O::LevelDown}, 0, 0,
        0},
-      {"right without mastery effect", true,
-       [this](Drill& d) { profile.settings.fillInNoMasteryEffect = true, Answer(d, "nichi"); },
-       {O::Right}, 1.5f, 1, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -362,7 +343,6 @@ TEST_F(ReviewRecordingTest, EveryCardEndOfBothDrillsMapsToOneOutcome) {
     EXPECT_EQ(log.records.back().levelAfter, Progress("日").masteryLevel);
     EXPECT_EQ(drill.lastReviewId, static_cast<std::int64_t>(log.records.size()));
   }
-  EXPECT_EQ(log.records[0].scoreAfter, 50.0f);  // the last case's score stayed
 }
 
 TEST_F(ReviewRecordingTest, EachIntroducedKanjiIsRecordedAtTheBaseline) {

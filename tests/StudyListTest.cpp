@@ -145,7 +145,7 @@ TEST_F(StudyListChangeTest, AFailedWriteLeavesTheListAndItsFileAsTheyWere) {
   }
 }
 
-TEST_F(StudyListChangeTest, StudyNextPutsAKanjiBeforeTheNextOneToBeIntroduced) {
+TEST_F(StudyListChangeTest, StudyNextPutsAKanjiBeforeTheNextIntroductionAndIntroduceNowAtOnce) {
   const struct {
     const char* name;
     KanjiCode code;
@@ -171,9 +171,7 @@ TEST_F(StudyListChangeTest, StudyNextPutsAKanjiBeforeTheNextOneToBeIntroduced) {
   ASSERT_TRUE(profile.StudyNext(0x3025, error));
   profile.IntroduceKanji(true);
   EXPECT_EQ(Active().back(), 0x3025);
-}
-
-TEST_F(StudyListChangeTest, IntroduceNowActivatesAtTheBaselineLikeAnIntroduction) {
+  // Introduce Now activates at the baseline like an introduction.
   profile.FindProgress(0x3030)->masteryLevel = 2;
   profile.FindProgress(0x3030)->score = 95.0f;
   EXPECT_TRUE(profile.IntroduceNow(0x3030));
@@ -182,7 +180,7 @@ TEST_F(StudyListChangeTest, IntroduceNowActivatesAtTheBaselineLikeAnIntroduction
   EXPECT_EQ(profile.FindProgress(0x3030)->masteryLevel, 2);
   EXPECT_FALSE(profile.IntroduceNow(0x3030));
   EXPECT_FALSE(profile.IntroduceNow(0x3099));
-  EXPECT_EQ(Active().size(), 3u);
+  EXPECT_EQ(Active().size(), 4u);
 }
 
 using Order = StudyListRecipe::Order;
