@@ -12,7 +12,6 @@ constexpr KanjiCode kHiraganaI = 0x2424;
 constexpr KanjiCode kHiraganaU = 0x2426;
 constexpr KanjiCode kHiraganaE = 0x2428;
 constexpr KanjiCode kHiraganaO = 0x242A;
-constexpr KanjiCode kHiraganaTsu = 0x2444;
 constexpr KanjiCode kKatakanaVu = 0x2574;
 
 // One unit in hiragana; the prolonged sound mark and everything else stay as they are. Unlike
