@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <filesystem>
 
+#include "bench/BenchFolder.h"
 #include "tools/DataBuilder.h"
 
 // The whole data set from the Debian dictionaries: the goal is well under 60 seconds.
@@ -15,12 +15,8 @@ static void BM_BuildWholeDataSet(benchmark::State& state) {
     state.SkipWithError("kanjidic and edict are not installed");
     return;
   }
-  std::string pattern = (std::filesystem::temp_directory_path() / "veltrane-bench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
-    state.SkipWithError("no temporary folder");
-    return;
-  }
-  options.out = pattern;
+  const BenchFolder folder;
+  options.out = folder.path();
   for (auto _ : state) {
     BuildReport report;
     ProgressBar quiet(stderr, false);
@@ -28,7 +24,5 @@ static void BM_BuildWholeDataSet(benchmark::State& state) {
     if (!BuildDataSet(options, report, quiet, error)) state.SkipWithError(error.c_str());
     state.counters["examples"] = report.examples;
   }
-  std::error_code ignored;
-  std::filesystem::remove_all(options.out, ignored);
 }
 BENCHMARK(BM_BuildWholeDataSet)->Unit(benchmark::kSecond)->Iterations(1);

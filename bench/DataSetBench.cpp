@@ -16,6 +16,7 @@
 
 #include "bench/AbortingSystem.h"
 #include "bench/AllocationCount.h"
+#include "bench/BenchFolder.h"
 #include "bench/SyntheticDataSet.h"
 #include "platform/System.h"
 #include "text/JisTable.h"
@@ -28,33 +29,10 @@ AbortingSystem& BenchSystem() {
   return system;
 }
 
-// A temporary folder per scale, written on first use and removed at exit.
-class DataSetFolders {
- public:
-  ~DataSetFolders() {
-    std::error_code ignored;
-    for (const auto& [percent, folder] : folders_) std::filesystem::remove_all(folder, ignored);
-  }
-
-  const std::filesystem::path& For(int percent) {
-    auto found = folders_.find(percent);
-    if (found != folders_.end()) return found->second;
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "veltrane-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr || !SyntheticDataSet::Write(pattern, percent)) {
-      std::fprintf(stderr, "cannot write the synthetic data set\n");
-      std::exit(1);
-    }
-    return folders_.emplace(percent, pattern).first->second;
-  }
-
- private:
-  std::map<int, std::filesystem::path> folders_;
-};
-
+// A folder per scale, written on first use and removed at exit.
 const std::filesystem::path& DataSetFolder(int percent) {
-  static DataSetFolders folders;
-  return folders.For(percent);
+  static std::map<int, BenchFolder> folders;
+  return folders.try_emplace(percent, percent).first->second.path();
 }
 
 const JisTable& BenchJisTable() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bench/AbortingSystem.h"
+#include "bench/BenchFolder.h"
 #include "bench/SyntheticDataSet.h"
 
 #include "drills/DrillFonts.h"
@@ -30,24 +31,6 @@
 #include "text/KanjiDatabase.h"
 
 namespace {
-
-// A folder holding the full-scale synthetic data set, removed at exit.
-struct DataSetFolder {
-  DataSetFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "veltrane-drill-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr || !SyntheticDataSet::Write(pattern, 100)) {
-      std::fprintf(stderr, "cannot write the synthetic data set\n");
-      std::exit(1);
-    }
-    path = pattern;
-  }
-  ~DataSetFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-  }
-  std::filesystem::path path;
-};
 
 // The full-scale data set loaded, and a profile whose one active kanji is the kanji planted in
 // 5,000 examples, so that every card is set up for it.
@@ -73,15 +56,15 @@ struct Scene {
             buttons,  windows, sound, sentences, 1,      window};
   }
 
-  DataSetFolder folder;
+  BenchFolder folder{100};
   AbortingSystem system;
-  JisTable jis{folder.path / JisTable::kFileName, system};
-  KanjiDatabase database{jis, system, folder.path};
+  JisTable jis{folder.path() / JisTable::kFileName, system};
+  KanjiDatabase database{jis, system, folder.path()};
   KanjiCode planted = 0;
   FakeClock clock;
   RandomGenerator random;
   FakeNotesWindow notesWindow;
-  UserProfile profile{database, jis, system, clock, random, notesWindow, folder.path};
+  UserProfile profile{database, jis, system, clock, random, notesWindow, folder.path()};
   FakeFontFactory fontFactory;
   DrillFonts fonts;
   FakeButtons buttons;

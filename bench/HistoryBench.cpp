@@ -3,8 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -13,28 +11,12 @@
 #include <vector>
 
 #include "bench/AbortingSystem.h"
+#include "bench/BenchFolder.h"
 #include "study/StudyHistory.h"
 
 namespace {
 
 constexpr int kLargeHistory = 100'000;
-
-// A fresh folder on disk (not a memory file system: the commit must reach a real file),
-// removed afterwards.
-class HistoryFolder {
- public:
-  HistoryFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "veltrane-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    path = pattern;
-  }
-  ~HistoryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-  }
-  std::filesystem::path path;
-};
 
 ReviewRecord Card(int i) {
   ReviewRecord record;
@@ -60,10 +42,10 @@ void FillHistory(const std::filesystem::path& directory, int count) {
 // One finished card: the row and its commit to the file. Reports the median of the single
 // records, which is what the learner feels after a card.
 void BM_RecordCard(benchmark::State& state) {
-  HistoryFolder folder;
-  FillHistory(folder.path, 1000);
+  BenchFolder folder;
+  FillHistory(folder.path(), 1000);
   AbortingSystem system;
-  StudyHistory history(folder.path, system);
+  StudyHistory history(folder.path(), system);
   std::vector<double> micros;
   int i = 0;
   for (auto _ : state) {
@@ -80,11 +62,11 @@ BENCHMARK(BM_RecordCard)->Unit(benchmark::kMicrosecond);
 
 // Start-up's share: opening a large history must not read its rows.
 void BM_OpenLargeHistory(benchmark::State& state) {
-  HistoryFolder folder;
-  FillHistory(folder.path, kLargeHistory);
+  BenchFolder folder;
+  FillHistory(folder.path(), kLargeHistory);
   AbortingSystem system;
   for (auto _ : state) {
-    StudyHistory history(folder.path, system);
+    StudyHistory history(folder.path(), system);
     benchmark::DoNotOptimize(history.IsRecording());
   }
 }
@@ -92,10 +74,10 @@ BENCHMARK(BM_OpenLargeHistory)->Unit(benchmark::kMillisecond);
 
 // What the Progress window reads: every row of a large history.
 void BM_ReadLargeHistory(benchmark::State& state) {
-  HistoryFolder folder;
-  FillHistory(folder.path, kLargeHistory);
+  BenchFolder folder;
+  FillHistory(folder.path(), kLargeHistory);
   AbortingSystem system;
-  StudyHistory history(folder.path, system);
+  StudyHistory history(folder.path(), system);
   for (auto _ : state) {
     const std::vector<ReviewRecord> rows = history.ReadReviews();
     if (rows.size() != kLargeHistory) std::abort();

@@ -3,13 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <stdlib.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "bench/BenchFolder.h"
 #include "platform/System.h"
 #include "study/RandomGenerator.h"
 #include "study/UserProfile.h"
@@ -50,20 +49,9 @@ class StudySetup {
     profile.SaveProfile();
     std::ofstream(directory / UserProfile::kStudyListFileName, std::ios::binary) << "\xFF\xFE";
   }
-  ~StudySetup() {
-    std::error_code ignored;
-    std::filesystem::remove_all(directory, ignored);
-  }
 
-  // A fresh folder; made before the members below, which keep its path.
-  static std::filesystem::path MakeDirectory() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "veltrane-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern;
-  }
-
-  std::filesystem::path directory = MakeDirectory();
+  BenchFolder folder;  // first made, last removed
+  const std::filesystem::path directory = folder.path();
   QuietSystem system;
   FakeClock clock;
   RandomGenerator random;

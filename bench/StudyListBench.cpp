@@ -3,8 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <stdlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +11,7 @@
 #include <vector>
 
 #include "bench/AbortingSystem.h"
+#include "bench/BenchFolder.h"
 #include "bench/SyntheticDataSet.h"
 #include "study/ReadyStudyList.h"
 #include "study/StudyListRecipe.h"
@@ -26,15 +25,8 @@ namespace {
 // stroke count, about 2,500 a frequency rank, 2,230 a JLPT level, 2,890 a grade.
 struct StudyListSetup {
   StudyListSetup() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "veltrane-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr || !SyntheticDataSet::Write(pattern, 100)) {
-      std::fprintf(stderr, "cannot write the synthetic data set\n");
-      std::exit(1);
-    }
-    folder = pattern;
-    jis = std::make_unique<JisTable>(folder / JisTable::kFileName, system);
-    database = std::make_unique<KanjiDatabase>(*jis, system, folder);
+    jis = std::make_unique<JisTable>(folder.path() / JisTable::kFileName, system);
+    database = std::make_unique<KanjiDatabase>(*jis, system, folder.path());
     database->LoadKanjiFile();
     for (std::size_t i = 0; i < database->kanji.size(); ++i) {
       KanjiFacts f;
@@ -48,12 +40,8 @@ struct StudyListSetup {
     }
     search = std::make_unique<KanjiSearch>(database->kanji, facts, *jis);
   }
-  ~StudyListSetup() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
 
-  std::filesystem::path folder;
+  BenchFolder folder{100};
   AbortingSystem system;
   std::unique_ptr<JisTable> jis;
   std::unique_ptr<KanjiDatabase> database;

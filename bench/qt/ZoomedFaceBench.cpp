@@ -16,6 +16,7 @@
 #include "app/QtFontFactory.h"
 #include "app/QtPainter.h"
 #include "bench/AbortingSystem.h"
+#include "bench/BenchFolder.h"
 #include "bench/SyntheticDataSet.h"
 #include "drills/DarkColours.h"
 #include "drills/DrillFonts.h"
@@ -37,23 +38,6 @@
 namespace {
 
 constexpr FaceZoom kLargest{FaceZoom::kSteps.back()};
-
-struct DataSetFolder {
-  DataSetFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "veltrane-face-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr || !SyntheticDataSet::Write(pattern, 10)) {
-      std::fprintf(stderr, "cannot write the synthetic data set\n");
-      std::exit(1);
-    }
-    path = pattern;
-  }
-  ~DataSetFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-  }
-  std::filesystem::path path;
-};
 
 // Both drills on the planted kanji, mid-card: a reading found and its examples listed, a wrong
 // answer in the Fill-in drill's list.
@@ -87,14 +71,14 @@ struct Scene {
             buttons,  windows, sound, sentences, 1,      window};
   }
 
-  DataSetFolder folder;
+  BenchFolder folder{10};
   AbortingSystem system;
-  JisTable jis{folder.path / JisTable::kFileName, system};
-  KanjiDatabase database{jis, system, folder.path};
+  JisTable jis{folder.path() / JisTable::kFileName, system};
+  KanjiDatabase database{jis, system, folder.path()};
   FakeClock clock;
   RandomGenerator random;
   FakeNotesWindow notesWindow;
-  UserProfile profile{database, jis, system, clock, random, notesWindow, folder.path};
+  UserProfile profile{database, jis, system, clock, random, notesWindow, folder.path()};
   QtFontFactory fontFactory;
   DrillFonts fonts;
   FakeButtons buttons;
