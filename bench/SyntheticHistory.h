@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "study/ReviewRecord.h"
+#include "study/UserProfile.h"
 #include "text/KanjiCode.h"
 
 // A learner's history of `count` rows in time order for the benchmarks and the paint probe:
@@ -63,4 +64,22 @@ inline std::vector<ReviewRecord> SyntheticHistory(const std::vector<KanjiCode>& 
   const std::int64_t shift = end - 3600 - rows.back().time;
   for (ReviewRecord& row : rows) row.time += shift;
   return rows;
+}
+
+// Makes profile what history leaves behind: the kanji it names active in the order they first
+// appear, each with its last score, and a mastery level for each time its score crossed 90.
+inline void ApplyHistory(UserProfile& profile, const std::vector<ReviewRecord>& history) {
+  profile.activeList.clear();
+  profile.activeSet.clear();
+  for (KanjiProgress& entry : profile.progress) entry.active = false;
+  for (const ReviewRecord& review : history) {
+    std::int32_t index;
+    if (!profile.FindProgressIndex(review.kanji, index)) continue;
+    KanjiProgress& entry = profile.progress[static_cast<std::size_t>(index)];
+    if (!entry.active) profile.activeList.push_back(index);
+    entry.active = true;
+    profile.activeSet.insert(review.kanji);
+    if (review.scoreAfter >= 90 && review.scoreBefore < 90) ++entry.masteryLevel;
+    entry.score = review.scoreAfter;
+  }
 }

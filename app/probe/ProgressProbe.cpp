@@ -61,14 +61,7 @@ int main(int argc, char** argv) {
   for (const KanjiRecord& record : shell.database->kanji) profile.studyList.push_back(record.code);
   const std::int64_t now = shell.clock.SecondsSince1970();
   const std::vector<ReviewRecord> history = SyntheticHistory(profile.studyList, 100000, now);
-  for (const ReviewRecord& review : history) {
-    std::int32_t index;
-    if (!profile.FindProgressIndex(review.kanji, index)) continue;
-    KanjiProgress& entry = profile.progress[static_cast<std::size_t>(index)];
-    if (!entry.active) profile.activeList.push_back(index);
-    entry.active = true;
-    entry.score = review.scoreAfter;
-  }
+  ApplyHistory(profile, history);
   std::printf("%zu kanji on the study list, %zu history rows\n", profile.studyList.size(),
               history.size());
 

@@ -47,18 +47,7 @@ class ProgressWindowTest : public ShellTest {
     const std::vector<KanjiCode> studied(profile.studyList.begin(),
                                          profile.studyList.begin() + kIntroduced);
     std::vector<ReviewRecord> history = SyntheticHistory(studied, 9000, kNow);
-    profile.activeList.clear();
-    profile.activeSet.clear();
-    for (const ReviewRecord& review : history) {
-      std::int32_t index;
-      if (!profile.FindProgressIndex(review.kanji, index)) continue;
-      KanjiProgress& entry = profile.progress[static_cast<std::size_t>(index)];
-      if (!entry.active) profile.activeList.push_back(index);
-      entry.active = true;
-      profile.activeSet.insert(review.kanji);
-      if (review.scoreAfter >= 90 && review.scoreBefore < 90) ++entry.masteryLevel;
-      entry.score = review.scoreAfter;
-    }
+    ApplyHistory(profile, history);
     return history;
   }
 
